@@ -1,0 +1,54 @@
+#include "core/platform.h"
+
+#include <ctime>
+
+#include "ui/alert_box.h"
+
+namespace {
+
+unsigned MonotonicMs() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<unsigned>(ts.tv_sec * 1000u + ts.tv_nsec / 1000000u);
+}
+
+class AllegroPlatformImpl : public Platform {
+ public:
+  void Wait(int ms) override { rest(ms > 0 ? ms : 0); }
+  unsigned NowMs() override { return MonotonicMs(); }
+  bool KeyPressed() override { return keyboard_driver && keypressed(); }
+  int ReadKey() override { return keyboard_driver ? readkey() : 0; }
+  void ClearKeys() override {
+    if (keyboard_driver) clear_keybuf();
+  }
+  bool KeyDown(int scancode) override {
+    return keyboard_driver && scancode > 0 && scancode < KEY_MAX && key[scancode];
+  }
+  int KeyShifts() override { return keyboard_driver ? key_shifts : 0; }
+  int MouseX() override { return mouse_x; }
+  int MouseY() override { return mouse_y; }
+  int MouseZ() override { return mouse_z; }
+  int MouseButtons() override { return mouse_b; }
+  int Alert(const char* l1, const char* l2, const char* l3, const char* b1, const char* b2,
+            int k1, int k2) override {
+    return ShowAlertBox(l1, l2, l3, b1, b2, k1, k2);
+  }
+  void PlaySample(SAMPLE* s, int vol, int pan, int freq, int loop) override {
+    if (s && digi_driver) play_sample(s, vol, pan, freq, loop);
+  }
+  void AdjustSample(SAMPLE* s, int vol, int pan, int freq, int loop) override {
+    if (s && digi_driver) adjust_sample(s, vol, pan, freq, loop);
+  }
+  void StopSample(SAMPLE* s) override {
+    if (s && digi_driver) stop_sample(s);
+  }
+};
+
+AllegroPlatformImpl gAllegro;
+Platform* gCurrent = &gAllegro;
+
+}  // namespace
+
+Platform& Sys() { return *gCurrent; }
+void SetPlatform(Platform* p) { gCurrent = p ? p : &gAllegro; }
+Platform* AllegroPlatform() { return &gAllegro; }

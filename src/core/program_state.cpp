@@ -1,0 +1,26 @@
+#include "core/program_state.h"
+
+#include <allegro.h>
+#include <cstdio>
+#include <cstring>
+
+char ExePath[1024] = "./dunmarrow";
+char SavesDir[1024] = "./saves/";
+char QuestsDir[1024] = "./quests/";
+char VersionString[11] = "v2.07F";
+char VersionDate[11] = "8-2004";
+int ExitRequest = 0;
+
+void InitProgramPaths(const char* exePath) {
+  snprintf(ExePath, sizeof ExePath, "%s", exePath);
+  ProgramFile(SavesDir, sizeof SavesDir, "saves/");
+  ProgramFile(QuestsDir, sizeof QuestsDir, "quests/");
+  snprintf(VersionString, sizeof VersionString, "%s", "v2.07F");
+  snprintf(VersionDate, sizeof VersionDate, "%s", "8-2004");
+}
+
+void ProgramFile(char* out, int n, const char* name) {
+  char buf[1024];
+  replace_filename(buf, ExePath, name, sizeof buf);
+  snprintf(out, n, "%s", buf);
+}

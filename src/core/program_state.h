@@ -1,0 +1,18 @@
+// Program-wide state of the run: where the program lives, its version and the
+// request to quit.
+#pragma once
+
+extern char ExePath[1024];    // full path of the executable
+extern char SavesDir[1024];   // executable folder + "saves/"
+extern char QuestsDir[1024];  // executable folder + "quests/"
+extern char VersionString[11];
+extern char VersionDate[11];
+
+// 0 = none; 1 = the window's close button was pressed; 2 = the player confirmed
+// "  Exit Dunmarrow?  " and every loop unwinds to the shutdown.
+extern int ExitRequest;
+
+// Fills ExePath, SavesDir and QuestsDir from the executable's path and sets the version.
+void InitProgramPaths(const char* exePath);
+// A file beside the executable: ExePath's folder + name, into out (size n).
+void ProgramFile(char* out, int n, const char* name);
