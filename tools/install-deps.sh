@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config git
   liballegro4-dev libx11-dev libfreetype-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-linuxlibertine fonts-ebgaramond fonts-liberation2
   xvfb xdotool x11-utils x11-apps imagemagick xclip
 )
 
