@@ -2,14 +2,134 @@
 
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "quest/quest_dialogs.h"
+#include "quest/quest_model.h"
+#include "render/screen_layout.h"
+#include "rules/play_preview.h"
+#include "ui/alert_box.h"
+#include "ui/dialog_items.h"
+#include "ui/dialog_layout.h"
+#if __has_include("core/title_picture.h")
+#include "core/title_picture.h"
+#define DUNMARROW_HAS_TITLE_PICTURE 1
+#endif
+#if __has_include("campaign/party.h")
+#include "campaign/party.h"
+#define DUNMARROW_HAS_PARTY 1
+#endif
 
-// Placeholder until the menu exists: waits for a key, a click or the close button.
-int RunMainMenu() {
-  Sys().ClearKeys();
-  while (ExitRequest == 0) {
-    if (Sys().KeyPressed()) break;
-    if (Sys().MouseButtons()) break;
-    Sys().Wait(10);
+namespace {
+
+struct MenuEntry {
+  int key;
+  const char* label;
+};
+
+const MenuEntry kEntries[7] = {
+    {'1', "PLAY QUEST"},   {'2', "THE DUNGEON"}, {'3', "EDIT QUEST"}, {'4', "HALL OF FAME"},
+    {'5', "GAME MANUAL"},  {'6', "OPTIONS.."},   {'X', "EXIT"},
+};
+
+// Back to the title picture after a mode has used the board area.
+void CloseMode() {
+#ifdef DUNMARROW_HAS_TITLE_PICTURE
+  ShowTitlePicture(2);
+#else
+  if (ExitRequest < 2) DrawScreen(1, 1, 1, 1);
+#endif
+}
+
+void NotBuiltYet(const char* entry) {
+  Alert(entry, "This part of the game is not built yet.", " ", "OK", nullptr, 'o', 0);
+}
+
+void PlayQuest() {
+#ifdef DUNMARROW_HAS_PARTY
+  ClearPartyTable();
+#endif
+  QuestFileDialog(1);
+  if (QuestLoaded == 1) {
+    PreviewQuestBoard();
+    CloseMode();
   }
+}
+
+}  // namespace
+
+void BuildMainMenu(DIALOG* items) {
+  DialogLayoutValues& L = DialogLayout;
+  L.DialogX = 234;
+  L.DialogY = 206;
+  L.ButtonW = 100;
+  L.ButtonH = 22;
+  L.Spacing = 6;
+  L.TitleBarHeight = 16;
+  L.DialogW = L.ButtonW + 4 * L.Spacing;
+  L.DialogH = L.TitleBarHeight + 7 * L.ButtonH + 12 * L.Spacing;
+
+  for (int i = 0; i < kMenuItemCount; i++) items[i] = DIALOG{};
+  auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
+                 const char* text) {
+    DIALOG& d = items[i];
+    d.proc = proc;
+    d.x = x;
+    d.y = y;
+    d.w = w;
+    d.h = h;
+    d.fg = gui_fg_color;
+    d.bg = gui_bg_color;
+    d.key = key;
+    d.flags = flags;
+    d.dp = const_cast<char*>(text);
+  };
+  set(kMenuBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, "Mainmenu");
+  // Three groups of buttons: play (1-3), look up (4-5), settings and leaving (6-7).
+  int x = L.DialogX + 2 * L.Spacing;
+  int y = L.DialogY + L.TitleBarHeight + 2 * L.Spacing;
+  for (int i = 0; i < 7; i++) {
+    if (i == 3 || i == 5) y += L.Spacing;
+    set(kMenuPlayQuest + i, ButtonProc, x, y, L.ButtonW, L.ButtonH, kEntries[i].key, D_EXIT,
+        kEntries[i].label);
+    y += L.ButtonH + L.Spacing;
+  }
+  set(kMenuWatcher, ExitWatcherProc, 0, 0, 0, 0, 0, 0, nullptr);
+  // items[9] stays empty: the end of the dialog.
+}
+
+int ActOnMainMenuChoice(int choice) {
+  switch (choice) {
+    case kMenuPlayQuest:
+      PlayQuest();
+      break;
+    case kMenuDungeon:
+    case kMenuEditQuest:
+    case kMenuHallOfFame:
+    case kMenuManual:
+    case kMenuOptions:
+      NotBuiltYet(kEntries[choice - 1].label);
+      break;
+    case kMenuExit:
+    case -1:
+      if (Alert(" ", "  Exit Dunmarrow?  ", " ", "OK", "CANCEL", 'O', 'C') == 1) return -1;
+      return kMenuOptions;
+    default:
+      break;
+  }
+  if (ExitRequest >= 2) return -2;
+  return choice;
+}
+
+int RunMainMenu() {
+  DIALOG items[kMenuItemCount];
+  int choice = kMenuPlayQuest;
+  while (choice != -1 && choice != -2 && ExitRequest < 2) {
+    BuildMainMenu(items);
+    Sys().ClearKeys();
+    choice = do_dialog(items, choice);
+    if (ExitRequest >= 2) choice = -2;
+    choice = ActOnMainMenuChoice(choice);
+  }
+  Sys().Wait(100);
+  Sys().ClearKeys();
   return 0;
 }

@@ -1,5 +1,26 @@
 // The main menu, the program's outer loop.
 #pragma once
+#include <allegro.h>
 
 // Runs until the player leaves the program; returns 0.
 int RunMainMenu();
+
+// Item indexes of the main menu dialog.
+enum MainMenuItem {
+  kMenuBox = 0,
+  kMenuPlayQuest = 1,
+  kMenuDungeon = 2,
+  kMenuEditQuest = 3,
+  kMenuHallOfFame = 4,
+  kMenuManual = 5,
+  kMenuOptions = 6,
+  kMenuExit = 7,
+  kMenuWatcher = 8,
+  kMenuItemCount = 10,  // the nine items and the closing entry
+};
+
+// Sets the menu's layout values and fills the dialog (kMenuItemCount entries).
+void BuildMainMenu(DIALOG* items);
+// Acts on the item that closed the menu (-1 for Escape) and answers the item to
+// focus when the menu comes back, or a negative value when the menu ends.
+int ActOnMainMenuChoice(int choice);

@@ -47,17 +47,30 @@ void DrawBevelBox(BITMAP* bmp, int x1, int y1, int x2, int y2, int color, int st
   Ring(bmp, x1, y1, x2, y2, c, a.tl2, a.br2);
 }
 
+namespace {
+// A 32-bit picture carries an alpha channel when any pixel has a non-zero alpha;
+// pictures grabbed without one have alpha 0 everywhere.
+bool HasAlpha(BITMAP* bmp) {
+  if (bitmap_color_depth(bmp) != 32) return false;
+  for (int y = 0; y < bmp->h; y++)
+    for (int x = 0; x < bmp->w; x++)
+      if (geta32(getpixel(bmp, x, y)) != 0) return true;
+  return false;
+}
+}  // namespace
+
 void TintTexture(int color) {
   BITMAP* texture = DataBitmap(kDataInterfaceTexture);
   if (!texture) return;
-  BITMAP* tmp = create_bitmap(texture->w, texture->h);
+  BITMAP* tmp = create_bitmap_ex(bitmap_color_depth(texture), texture->w, texture->h);
   if (!tmp) return;
   clear_to_color(tmp, color);
-  if (bitmap_color_depth(texture) == 32) {
+  if (HasAlpha(texture)) {
     // Per-pixel alpha: the texture's transparent parts show the colour.
     set_alpha_blender();
     draw_trans_sprite(tmp, texture, 0, 0);
   } else {
+    // Magic pink is left out, so those parts show the colour.
     draw_sprite(tmp, texture, 0, 0);
   }
   blit(tmp, texture, 0, 0, 0, 0, texture->w, texture->h);

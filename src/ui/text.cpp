@@ -28,7 +28,11 @@ void SetShadePalette(int color, int background) {
 
 int BackgroundAt(BITMAP* bmp, int x, int y) {
   int px = getpixel(bmp, x - 1, y + 1);
-  if (px < 0 || px == bitmap_mask_color(bmp)) return gui_bg_color;
+  if (px < 0) return gui_bg_color;
+  // Magic pink marks a transparent area: blend into the dialog background instead.
+  int depth = bitmap_color_depth(bmp);
+  if (getr_depth(depth, px) == 255 && getg_depth(depth, px) == 0 && getb_depth(depth, px) == 255)
+    return gui_bg_color;
   return px;
 }
 

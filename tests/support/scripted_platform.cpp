@@ -33,7 +33,8 @@ bool ScriptedPlatform::KeyDown(int scancode) {
 
 int ScriptedPlatform::Alert(const char* l1, const char* l2, const char* l3, const char* b1,
                             const char* b2, int k1, int k2) {
-  alerts.push_back({l1 ? l1 : "", l2 ? l2 : "", l3 ? l3 : "", b1 ? b1 : "", b2 ? b2 : ""});
+  alerts.push_back(
+      {l1 ? l1 : "", l2 ? l2 : "", l3 ? l3 : "", b1 ? b1 : "", b2 ? b2 : "", k1, k2});
   if (alertAnswers.empty()) return 1;
   int a = alertAnswers.front();
   alertAnswers.pop_front();

@@ -9,6 +9,7 @@
 
 struct RecordedAlert {
   std::string l1, l2, l3, b1, b2;
+  int k1 = 0, k2 = 0;  // the buttons' shortcut keys
 };
 
 struct RecordedSample {

@@ -1,0 +1,39 @@
+// The program's own dialog items: bevelled buttons, check boxes, texts, pictures
+// and the framed box behind every dialog, drawn in the interface colours. Each
+// procedure answers the dialog manager's messages like the library's own.
+#pragma once
+#include <allegro.h>
+
+// Push button; also the library's alert and file-selector buttons. A shortcut key
+// shows the button pressed for a moment before it acts; both key and click play
+// the click sound.
+int ButtonProc(int msg, DIALOG* d, int c);
+// A flat text choice without frame, its label right-aligned to end at x + w.
+int TextButtonProc(int msg, DIALOG* d, int c);
+// A check box of side h beside its label dp. d1 below 1 puts the label first.
+// When dp2 is set, getting the focus shows the object numbered by dp2's first
+// character in the side panel.
+int CheckProc(int msg, DIALOG* d, int c);
+// The textured raised panel with a shadow; dp, when set, is the title shown in a
+// strip of the highlight colour.
+int ShadowBoxProc(int msg, DIALOG* d, int c);
+// Static text dp, centred on x (CentredTextProc) or starting at x (TextProc).
+int CentredTextProc(int msg, DIALOG* d, int c);
+int TextProc(int msg, DIALOG* d, int c);
+// The bitmap dp at (x, y), w x h; d1 = 1 leaves its magic-pink pixels out.
+int PictureProc(int msg, DIALOG* d, int c);
+// Invisible item of every menu and dialog: when the window's close button was
+// pressed it asks whether to leave the program, and it hands the processor back
+// while the dialog waits for input.
+int ExitWatcherProc(int msg, DIALOG* d, int c);
+// Gives the processor back on every idle message (for a dialog without a watcher).
+int IdleYieldProc(int msg, DIALOG* d, int c);
+
+// Frame of a drop-down menu (the library's menu-drawing hook).
+void MenuFrameDraw(int x, int y, int w, int h);
+
+// The button click, at the configured volume.
+void PlayClick();
+
+// How long a button stays visibly pressed after its shortcut key.
+constexpr int kButtonPressMs = 70;
