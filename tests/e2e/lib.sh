@@ -34,9 +34,14 @@
 #                              "section key value" triple given (overrides welcome)
 #   e2e_set_cfg S K V          change one key of the existing dunmar.cfg
 #   e2e_start [ARGS...]        start the game (arguments passed on), wait up to 20 s for
-#                              its window, focus it; sets E2E_PID, E2E_WIN; 1 if none
+#                              its window, focus it; sets E2E_PID, E2E_WIN, E2E_VIEW;
+#                              1 if none
 #   e2e_start_nowait [ARGS...] start the game only (for runs that end before a window)
-#   e2e_window [TIMEOUT]       wait for the window titled "Dunmarrow"; sets E2E_WIN
+#   e2e_window [TIMEOUT]       wait for the game's window: E2E_WIN is the one titled
+#                              "Dunmarrow" (close requests go there), E2E_VIEW the one
+#                              showing the game, 800 x 600 (screenshots, mouse, focus);
+#                              the same window unless the game runs full screen
+#   e2e_fullscreen             true when the game runs full screen
 #   e2e_focus                  focus the game window
 #   e2e_key KEY...             press and release each key (xdotool names: Escape,
 #                              Return, o, ctrl+s, F1 ...), 0.15 s apart
@@ -71,6 +76,7 @@ E2E_SHOTS=""
 E2E_LAST_SHOT=""
 E2E_PID=""
 E2E_WIN=""
+E2E_VIEW=""
 E2E_RC=""
 E2E_XVFB_PID=""
 E2E_XCLOSE=""
@@ -100,7 +106,7 @@ e2e_cleanup() {
 
 e2e_fail() {
   e2e_note "FAIL: $*"
-  if [ -n "$E2E_WIN" ] && e2e_running; then e2e_shot "at-failure" >/dev/null 2>&1; fi
+  if [ -n "$E2E_VIEW" ] && e2e_running; then e2e_shot "at-failure" >/dev/null 2>&1; fi
   if [ -f "$E2E_TMP/game.log" ] && [ -s "$E2E_TMP/game.log" ]; then
     e2e_note "game output:"
     tail -20 "$E2E_TMP/game.log" >&2
@@ -221,19 +227,37 @@ e2e_running() { [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; }
 
 e2e_start_nowait() {
   E2E_WIN=""
+  E2E_VIEW=""
   E2E_RC=""
   (cd "$E2E_GAME" && exec ./dunmarrow "$@") >>"$E2E_TMP/game.log" 2>&1 &
   E2E_PID=$!
 }
 
+# The window titled "Dunmarrow" takes the close request; the game is drawn in it when
+# windowed. Full screen, that window stays unmapped and the picture is a screen-sized
+# override-redirect window with the 800 x 600 game window inside: E2E_VIEW is the
+# window that shows the game (screenshots, mouse positions, focus).
 e2e_window() {
   local timeout="${1:-20}" end w
   end=$(($(date +%s) + timeout))
+  E2E_WIN=""
+  E2E_VIEW=""
   while [ "$(date +%s)" -le "$end" ]; do
-    w=$(xdotool search --onlyvisible --name '^Dunmarrow$' 2>/dev/null | tail -1)
-    if [ -n "$w" ]; then
-      E2E_WIN="$w"
-      return 0
+    if [ -z "$E2E_WIN" ]; then
+      w=$(xdotool search --name '^Dunmarrow$' 2>/dev/null | tail -1)
+      [ -n "$w" ] && E2E_WIN="$w"
+    fi
+    if [ -n "$E2E_WIN" ]; then
+      if xwininfo -id "$E2E_WIN" 2>/dev/null | grep -q 'IsViewable' &&
+        xwininfo -id "$E2E_WIN" 2>/dev/null | grep -q 'geometry 800x600'; then
+        E2E_VIEW="$E2E_WIN"
+      else
+        E2E_VIEW=$(xwininfo -root -tree 2>/dev/null |
+          awk '$1 ~ /^0x/ && / 800x600\+/ { print $1; exit }')
+      fi
+      [ -n "$E2E_VIEW" ] && xwininfo -id "$E2E_VIEW" 2>/dev/null | grep -q 'IsViewable' &&
+        return 0
+      E2E_VIEW=""
     fi
     e2e_running || return 1
     sleep 0.2
@@ -241,10 +265,14 @@ e2e_window() {
   return 1
 }
 
+# True when the game runs full screen (its titled window is not the one shown).
+e2e_fullscreen() { [ -n "$E2E_WIN" ] && [ "$E2E_WIN" != "$E2E_VIEW" ]; }
+
 e2e_focus() {
-  [ -n "$E2E_WIN" ] || return 1
-  timeout 5 xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null ||
-    xdotool windowfocus "$E2E_WIN" 2>/dev/null
+  [ -n "$E2E_VIEW" ] || return 1
+  timeout 5 xdotool windowfocus --sync "$E2E_VIEW" 2>/dev/null ||
+    xdotool windowfocus "$E2E_VIEW" 2>/dev/null
+  return 0
 }
 
 e2e_start() {
@@ -284,7 +312,7 @@ e2e_type() {
   done
 }
 
-e2e_move() { xdotool mousemove --window "$E2E_WIN" "$1" "$2"; sleep 0.05; }
+e2e_move() { xdotool mousemove --window "$E2E_VIEW" "$1" "$2"; sleep 0.05; }
 
 e2e_click() {
   local b="${3:-1}"
@@ -313,11 +341,11 @@ e2e_close() {
 e2e_shot() {
   local out="$E2E_SHOTS/$1.png"
   E2E_LAST_SHOT="$out"
-  [ -n "$E2E_WIN" ] || return 1
-  if timeout 10 import -window "$E2E_WIN" "$out" 2>/dev/null && [ -s "$out" ]; then
+  [ -n "$E2E_VIEW" ] || return 1
+  if timeout 10 import -window "$E2E_VIEW" "$out" 2>/dev/null && [ -s "$out" ]; then
     return 0
   fi
-  timeout 10 xwd -silent -id "$E2E_WIN" | convert xwd:- "$out" 2>/dev/null
+  timeout 10 xwd -silent -id "$E2E_VIEW" | convert xwd:- "$out" 2>/dev/null
   [ -s "$out" ]
 }
 
@@ -365,7 +393,7 @@ e2e_wait_exit() {
   while kill -0 "$E2E_PID" 2>/dev/null; do
     if [ "$(date +%s)" -ge "$end" ]; then
       e2e_note "the game did not end within $timeout s; killing it"
-      [ -n "$E2E_WIN" ] && e2e_shot "still-running" >/dev/null 2>&1
+      [ -n "$E2E_VIEW" ] && e2e_shot "still-running" >/dev/null 2>&1
       kill -9 "$E2E_PID" 2>/dev/null
       wait "$E2E_PID" 2>/dev/null
       E2E_RC=""
