@@ -1,5 +1,102 @@
 #include "quest/quest_dialogs.h"
 
-// Filled in with the file selector and the quest files.
-int QuestFileDialog(int mode) { return 0; }
-int SavedGameDialog(int mode) { return 0; }
+#include <allegro.h>
+
+#include <cstring>
+#include <strings.h>
+
+#include "core/game_data.h"
+#include "core/game_options.h"
+#include "core/platform.h"
+#include "quest/quest_file.h"
+#include "quest/quest_model.h"
+#include "quest/quest_paths.h"
+#include "ui/alert_box.h"
+
+int EditorActive = 0;
+
+namespace {
+
+constexpr int kPathSize = 512;
+constexpr int kSelectorW = 296;
+constexpr int kSelectorH = 202;
+
+// Outside the editor and developer mode the player sees and picks quest files only.
+bool FreeChoice() { return EditorActive || GameOptions.developer; }
+
+int QuestNumber() { return FreeChoice() ? QuestHeader.chapter : 1; }
+
+// A name typed without extension gets the right one added, so it counts as allowed.
+bool ExtensionAllowed(const char* path, const char* wanted) {
+  char ext[80];
+  CopyText(ext, get_extension(path), 79);
+  return ext[0] == '\0' || strcasecmp(ext, wanted) == 0;
+}
+
+// The library's file selector in the program's look; false when cancelled.
+bool SelectFile(char* path, const char* filter) {
+  if (!screen) return false;
+  FONT* old = font;
+  font = DataFontOr(kFontDialog);
+  int chosen = file_select_ex("", path, filter, kPathSize, kSelectorW, kSelectorH);
+  font = old;
+  return chosen != 0;
+}
+
+void Settle() {
+  Sys().Wait(100);
+  Sys().ClearKeys();
+}
+
+}  // namespace
+
+int QuestFileChosen(int mode, char* path) {
+  path[kPathSize - 1] = '\0';
+  fix_filename_slashes(path);
+  if (!FreeChoice() && !ExtensionAllowed(path, "qst")) {
+    Alert("Error:", "   You are only allowed to   ", "use the 'qst' extension.", "OK", nullptr,
+          13, 0);
+    return 1;
+  }
+  if (mode == 0) {
+    // The series is the file name up to its first dot.
+    char series[kHeaderTextLen + 1];
+    CopyText(series, get_filename(path), kHeaderTextLen);
+    char* dot = strchr(series, '.');
+    if (dot) *dot = '\0';
+    CopyText(QuestHeader.series, series, kHeaderTextLen);
+  }
+  char full[kLineBufferSize];
+  CopyText(full, BuildQuestPath(path, QuestNumber()), kLineBufferSize - 1);
+  return mode == 1 ? LoadQuest(full) : SaveQuest(full);
+}
+
+int SavedGameChosen(int mode, char* path) {
+  path[kPathSize - 1] = '\0';
+  fix_filename_slashes(path);
+  if (!GameOptions.developer && !ExtensionAllowed(path, "sav")) {
+    Alert("Error:", "   You are only allowed to   ", "use the 'sav' extension.", "OK", nullptr,
+          13, 0);
+    return 1;
+  }
+  char full[kLineBufferSize];
+  CopyText(full, BuildQuestPath(path, -1), kLineBufferSize - 1);
+  return mode == 1 ? LoadQuest(full) : SaveQuest(full);
+}
+
+int QuestFileDialog(int mode) {
+  QuestLoaded = 0;
+  char path[kPathSize];
+  CopyText(path, BuildQuestPath(QuestHeader.series, QuestNumber()), kPathSize - 1);
+  if (SelectFile(path, FreeChoice() ? nullptr : "qst")) QuestFileChosen(mode, path);
+  Settle();
+  return 0;
+}
+
+int SavedGameDialog(int mode) {
+  char path[kPathSize];
+  CopyText(path, BuildQuestPath(QuestHeader.series, -1), kPathSize - 1);
+  if (SelectFile(path, "sav")) SavedGameChosen(mode, path);
+  Settle();
+  return 0;
+}

@@ -1,0 +1,92 @@
+#include "quest/prefab_file.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "quest/quest_file.h"
+#include "quest/quest_model.h"
+#include "render/message_line.h"
+#include "ui/colors.h"
+
+namespace {
+
+constexpr int kPrefabNameLen = 15;
+
+int8_t LowByte(int v) { return static_cast<int8_t>(v & 0xFF); }
+
+// Reads the eight lines of one prefab; true when its second script text was read.
+bool ReadPrefab(ObjectRecord& o) {
+  if (ReadLine(kKeywordColumn) == 0) CopyText(o.name, LineBuffer, kPrefabNameLen);
+  if (ReadLine(kKeywordColumn) == 0) {
+    o.side = LowByte(LineValues[0]);
+    o.exp = LineValues[1];
+    o.kills = LineValues[2];
+    o.id = LineValues[3];
+  }
+  if (ReadLine(kKeywordColumn) == 0)
+    for (int i = 0; i < 10; i++) o.attribute[i] = LowByte(LineValues[i]);
+  if (ReadLine(kKeywordColumn) == 0)
+    for (int i = 0; i < 10; i++) o.inventory[i] = LineValues[i];
+  if (ReadLine(kKeywordColumn) == 0)
+    for (int i = 0; i < 6; i++) o.picture[i] = LineValues[i];
+  if (ReadLine(kKeywordColumn) == 0)
+    for (int i = 0; i < 6; i++) o.scriptvar[i] = LineValues[i];
+  if (ReadLine(kKeywordColumn) == 0) CopyText(o.text1, LineBuffer, kScriptTextLen);
+  if (ReadLine(kKeywordColumn) != 0) return false;
+  CopyText(o.text2, LineBuffer, kScriptTextLen);
+  return true;
+}
+
+void FindMonsterRun() {
+  FirstMonsterPrefab = -1;
+  MonsterPrefabCount = -1;
+  for (int slot = 1; slot <= PrefabCount; slot++)
+    if (IsMonster(PrefabTable[slot])) {
+      FirstMonsterPrefab = slot;
+      break;
+    }
+  if (FirstMonsterPrefab < 0) return;
+  for (int slot = FirstMonsterPrefab + 1; slot <= PrefabCount; slot++)
+    if (!IsMonster(PrefabTable[slot])) {
+      MonsterPrefabCount = slot - FirstMonsterPrefab;
+      return;
+    }
+}
+
+}  // namespace
+
+int LoadPrefabs(const char* path) {
+  PrefabCount = 0;
+  FirstMonsterPrefab = -1;
+  MonsterPrefabCount = -1;
+  struct stat st;
+  if (!path || stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return 1;
+  FILE* f = fopen(path, "r");
+  if (!f) return 1;
+  for (int slot = 1; slot < kMaxObjects; slot++) ClearObject(PrefabTable[slot]);
+  LineStream = f;
+  MapDataReached = 0;
+  if (ReadLine(0) == 0 && strncmp(LineBuffer, "QPF102", 6) == 0) {
+    for (int slot = 1; slot < kMaxObjects; slot++) {
+      ObjectRecord& o = PrefabTable[slot];
+      if (ReadPrefab(o)) {
+        PrefabCount = slot;
+        // Every prefab becomes a board object somewhere: its side must be one the
+        // game knows.
+        if (o.side < 1 || o.side > kSideWalkScript) {
+          PrintMessage(ColorTable[kColorDarkRed],
+                       "Prefab %d: unknown side %d, prefab set to static.", slot, o.side);
+          o.side = kSideStatic;
+        }
+      }
+      if (LineStreamEnded() || MapDataReached) break;
+    }
+    FindMonsterRun();
+  }
+  MapDataReached = 0;
+  LineStream = nullptr;
+  fclose(f);
+  return 0;
+}
