@@ -16,7 +16,9 @@ void PrintMessage(const ColorTriple& color, const char* format, ...) {
   vsnprintf(MessageBuffer, sizeof MessageBuffer, format, ap);
   va_end(ap);
   if (!MessageBitmap) return;
-  blit(MessageBitmap, MessageBitmap, 2, 16, 2, 2, 650, 70);
+  blit(MessageBitmap, MessageBitmap, 2, 16, 2, 2, 650, 71);
+  // The log keeps five lines: what scrolled above the fifth one is gone.
+  rectfill(MessageBitmap, 2, 2, 650, 16, BaseColor);
   rectfill(MessageBitmap, 2, 72, 650, 85, BaseColor);
   DrawText(MessageBitmap, kFontDialog, 3, 73, MakeColorFromTriple(color), "%s", MessageBuffer);
 }

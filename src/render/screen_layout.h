@@ -10,6 +10,10 @@ struct ScreenLayoutRecord {
 };
 extern ScreenLayoutRecord ScreenLayout;
 
-// Composes the screen: full repaints background, frames, logo and buttons; board,
-// message and panel blit their pictures. Does nothing without a screen.
+// Composes the screen: full repaints background, frames, logo and buttons; board
+// blits the board picture (or stretches the zoom window of it); message and panel blit
+// their pictures. The screen is composed in BackBuffer and the changed areas are
+// copied to the screen when there is one (tests look at BackBuffer).
 void DrawScreen(int full, int board, int message, int panel);
+// Copies an area of BackBuffer to the screen (mouse pointer hidden meanwhile).
+void PresentArea(int x, int y, int w, int h);

@@ -1,4 +1,68 @@
 #include "rules/play_preview.h"
 
-// Filled in with the board drawing.
-int PreviewQuestBoard() { return 1; }
+#include "core/platform.h"
+#include "core/program_state.h"
+#include "quest/quest_model.h"
+#include "render/board_draw.h"
+#include "render/message_line.h"
+#include "render/render_bitmaps.h"
+#include "render/screen_buttons.h"
+#include "render/screen_layout.h"
+#include "render/side_panel.h"
+#include "ui/colors.h"
+
+namespace {
+
+bool InsideArea(int x, int y, int ax, int ay, int w, int h) {
+  return x >= ax && x < ax + w && y >= ay && y < ay + h;
+}
+
+// A press in the message or side panel drags it instead of ending the preview.
+bool PressGrabsPanel(const MousePressRecord& p) {
+  const ScreenLayoutRecord& L = ScreenLayout;
+  return InsideArea(p.sx, p.sy, L.messageX, L.messageY, kMessageBitmapW, kMessageBitmapH) ||
+         InsideArea(p.sx, p.sy, L.panelX, L.panelY, kPanelBitmapW, kPanelBitmapH);
+}
+
+// The first hero on the board, else the first object, for the side panel.
+int FirstShownObject() {
+  int first = 0;
+  for (int y = 0; y < kBoardH; y++)
+    for (int x = 0; x < kBoardW; x++) {
+      int slot = ObjectMap[x][y];
+      if (slot == 0) continue;
+      if (ObjectTable[slot].side == kSideHero) return slot;
+      if (!first) first = slot;
+    }
+  return first;
+}
+
+}  // namespace
+
+int PreviewQuestBoard() {
+  EditingFlag = 0;
+  ViewMode = 1;
+  ClearBoardPicture();
+  DrawWholeBoard();
+  ShowPanel(FirstShownObject());
+  PrintMessage(TextColor2, "Press a key or click to return to the menu.");
+  DrawScreen(1, 1, 1, 1);
+  Sys().ClearKeys();
+
+  bool wasDown = false;
+  MousePressRecord press = {0, 0, 0, -1, -1};
+  while (ExitRequest == 0) {
+    UpdateMouse();
+    if (Sys().KeyPressed()) {
+      Sys().ReadKey();
+      break;
+    }
+    bool down = MousePress[0].down || MousePress[1].down;
+    if (down && !wasDown) press = MousePress[0].down ? MousePress[0] : MousePress[1];
+    if (!down && wasDown && !PressGrabsPanel(press)) break;
+    wasDown = down;
+    Sys().Wait(10);
+  }
+  Sys().ClearKeys();
+  return 0;
+}

@@ -1,0 +1,223 @@
+#include "render_fixture.h"
+
+using Screen = RenderTest;
+
+TEST_F(Screen, MouseTileInTheWholeBoardView) {
+  Install();
+  struct Case {
+    int sx, sy, tx, ty;
+  };
+  const Case cases[] = {
+      {11, 11, 0, 0},     {35, 35, 0, 0},     {36, 36, 1, 1},  {11 + 650, 11 + 475, 25, 18},
+      {10, 100, -1, -1},  {100, 10, -1, -1},  {662, 100, -1, -1}, {100, 487, -1, -1},
+  };
+  for (const Case& c : cases) {
+    int tx, ty;
+    ScreenToTile(c.sx, c.sy, &tx, &ty);
+    EXPECT_EQ(tx, c.tx) << c.sx << "," << c.sy;
+    EXPECT_EQ(ty, c.ty) << c.sx << "," << c.sy;
+  }
+}
+
+TEST_F(Screen, MouseTileInTheZoomedViewCountsTheWindowOrigin) {
+  Install();
+  ViewMode = 2;
+  ZoomOriginX = 4;
+  ZoomOriginY = 2;  // pixel origin (100, 50)
+  struct Case {
+    int sx, sy, tx, ty;
+  };
+  const Case cases[] = {{11, 11, 4, 2}, {11 + 49, 11 + 49, 4, 2}, {11 + 50, 11 + 50, 5, 3},
+                        {11 + 650, 11 + 475, 17, 11}};
+  for (const Case& c : cases) {
+    int tx, ty;
+    ScreenToTile(c.sx, c.sy, &tx, &ty);
+    EXPECT_EQ(tx, c.tx) << c.sx << "," << c.sy;
+    EXPECT_EQ(ty, c.ty) << c.sx << "," << c.sy;
+  }
+}
+
+TEST_F(Screen, MouseTileAtTheBottomLimitOfTheZoomWindowHitsTheRowUnderTheMouse) {
+  Install();
+  ViewMode = 2;
+  ZoomOriginX = 0;
+  ZoomOriginY = 14;  // 350 pixels down: clamped to 238, half a row into row 9
+  ASSERT_EQ(ZoomPixelY(), 238);
+  struct Case {
+    int sy, row;
+  };
+  // Board pixel = 238 + screen offset / 2.
+  const Case cases[] = {{0, 9}, {23, 9}, {24, 10}, {73, 10}, {74, 11},
+                        {423, 17}, {424, 18}, {450, 18}, {475, 18}};
+  for (const Case& c : cases) {
+    int tx, ty;
+    ASSERT_TRUE(ScreenToTile(20, 11 + c.sy, &tx, &ty));
+    EXPECT_EQ(ty, c.row) << "screen offset " << c.sy;
+  }
+}
+
+TEST_F(Screen, UpdateMouseRemembersWhereAPressStarted) {
+  Install();
+  ScriptedPlatform& p = TestPlatform();
+  p.mouseX = 11 + 60;
+  p.mouseY = 11 + 85;
+  UpdateMouse();
+  EXPECT_EQ(MouseTileX, 2);
+  EXPECT_EQ(MouseTileY, 3);
+  EXPECT_EQ(MousePress[0].down, 0);
+  p.mouseButtons = 2;  // right button
+  UpdateMouse();
+  p.mouseX = 5;  // moves off the board while held
+  UpdateMouse();
+  EXPECT_EQ(MouseTileX, -1);
+  EXPECT_EQ(MousePress[1].down, 1);
+  EXPECT_EQ(MousePress[1].tx, 2);
+  EXPECT_EQ(MousePress[1].ty, 3);
+  p.mouseButtons = 0;
+  UpdateMouse();
+  EXPECT_EQ(MousePress[1].down, 0);
+  EXPECT_EQ(MousePress[1].tx, -1);
+}
+
+TEST_F(Screen, DraggingTheMessagePanelUpMovesTheBoardDownAndBack) {
+  Install();
+  clear_to_color(BoardBitmap, makecol(0, 200, 0));
+  ScriptedPlatform& p = TestPlatform();
+  p.mouseX = 100;
+  p.mouseY = 540;  // inside the message panel
+  p.mouseButtons = 1;
+  UpdateMouse();
+  p.mouseY = 300;
+  UpdateMouse();
+  EXPECT_EQ(ScreenLayout.messageY, 502);  // not yet above the limit
+  p.mouseY = 100;
+  UpdateMouse();
+  EXPECT_EQ(ScreenLayout.messageY, 11);
+  EXPECT_EQ(ScreenLayout.boardY, 11 + 102);
+  // The whole screen was composed anew with the board lower down.
+  EXPECT_EQ(At(BackBuffer, 20, 113 + 3), Rgb({0, 200, 0}));
+  p.mouseButtons = 0;
+  UpdateMouse();
+
+  p.mouseY = 50;  // grab it at its new place
+  p.mouseButtons = 1;
+  UpdateMouse();
+  p.mouseY = 560;
+  UpdateMouse();
+  EXPECT_EQ(ScreenLayout.messageY, 502);
+  EXPECT_EQ(ScreenLayout.boardY, 11);
+  p.mouseButtons = 0;
+  UpdateMouse();
+}
+
+TEST_F(Screen, DraggingTheSidePanelLeftMovesItAndTheLogoToTheLeftEdge) {
+  Install();
+  ScriptedPlatform& p = TestPlatform();
+  p.mouseX = 700;
+  p.mouseY = 200;
+  p.mouseButtons = 1;
+  UpdateMouse();
+  p.mouseX = 100;
+  UpdateMouse();
+  EXPECT_EQ(ScreenLayout.panelX, 11);
+  EXPECT_EQ(ScreenLayout.logoX, 11);
+  EXPECT_EQ(ScreenLayout.boardX, 138);
+  EXPECT_EQ(ScreenLayout.messageX, 138);
+  p.mouseX = 780;
+  UpdateMouse();
+  EXPECT_EQ(ScreenLayout.panelX, 677);
+  EXPECT_EQ(ScreenLayout.boardX, 11);
+  p.mouseButtons = 0;
+  UpdateMouse();
+}
+
+TEST_F(Screen, APressOutsideThePanelsDragsNothing) {
+  Install();
+  ScriptedPlatform& p = TestPlatform();
+  p.mouseX = 300;
+  p.mouseY = 300;  // on the board
+  p.mouseButtons = 1;
+  UpdateMouse();
+  p.mouseY = 560;
+  p.mouseX = 5;
+  UpdateMouse();
+  EXPECT_EQ(ScreenLayout.messageY, 502);
+  EXPECT_EQ(ScreenLayout.panelX, 677);
+}
+
+TEST_F(Screen, ButtonsHoverClickAndReturn) {
+  Install();
+  GameOptions.sound = 0;  // the click sounds anyway
+  ScriptedPlatform& p = TestPlatform();
+  int x1, y1, x2, y2;
+  ButtonRect(1, &x1, &y1, &x2, &y2);
+  EXPECT_EQ(x1, 677 + 59);
+  EXPECT_EQ(y1, 11 + 37);
+  EXPECT_EQ(x2, 677 + 113);
+  EXPECT_EQ(y2, 11 + 59);
+  p.mouseX = x1 + 5;
+  p.mouseY = y1 + 5;
+  UpdateMouse();
+  EXPECT_EQ(ButtonState[1], kButtonHover);
+  EXPECT_EQ(ButtonState[0], kButtonIdle);
+  p.mouseButtons = 1;
+  UpdateMouse();
+  UpdateMouse();  // held: still one click
+  EXPECT_EQ(ButtonState[1], kButtonClicked);
+  ASSERT_EQ(p.played.size(), 1u);
+  EXPECT_EQ(p.played[0].sample, DataSample(kDataClickSound));
+  EXPECT_EQ(p.played[0].vol, GameOptions.volume * 25);
+  EXPECT_EQ(p.played[0].pan, 128);
+  EXPECT_EQ(p.played[0].freq, 1000);
+  EXPECT_TRUE(TakeButtonClick(1));
+  EXPECT_FALSE(TakeButtonClick(1));
+  EXPECT_EQ(ButtonState[1], kButtonActed);
+  p.mouseButtons = 0;
+  UpdateMouse();
+  EXPECT_EQ(ButtonState[1], kButtonHover);
+  p.mouseX = 300;
+  UpdateMouse();
+  EXPECT_EQ(ButtonState[1], kButtonIdle);
+}
+
+TEST_F(Screen, FullCompositionFramesTheAreasAndPlacesThePictures) {
+  data.SetBitmap(kDataInterfaceTexture, 32, 32, makecol(10, 20, 30));
+  data.SetBitmap(kDataLogo, 40, 20, makecol(250, 250, 250));
+  Install();
+  clear_to_color(BoardBitmap, makecol(0, 200, 0));
+  clear_to_color(MessageBitmap, makecol(0, 0, 200));
+  clear_to_color(PanelBitmap, makecol(200, 0, 200));
+  DrawScreen(1, 1, 1, 1);
+  EXPECT_EQ(At(BackBuffer, 3, 300), Rgb({10, 20, 30}));      // background pattern
+  EXPECT_EQ(At(BackBuffer, 11, 11), Rgb({0, 200, 0}));       // board
+  EXPECT_EQ(At(BackBuffer, 11, 502), Rgb({0, 0, 200}));      // message panel
+  EXPECT_EQ(At(BackBuffer, 677, 113), Rgb({200, 0, 200}));   // side panel
+  EXPECT_FALSE(At(BackBuffer, 9, 100) == Rgb({10, 20, 30}));  // the board's frame
+  EXPECT_FALSE(At(BackBuffer, 11 + 652, 100) == Rgb({10, 20, 30}));
+  // The logo lies translucent over the background.
+  Rgb logo = At(BackBuffer, 677 + 6 + 5, 11 + 5 + 5);
+  EXPECT_GT(logo.r, 10);
+  EXPECT_LT(logo.r, 250);
+  for (int i = 0; i < 4; i++) EXPECT_EQ(ButtonState[i], kButtonHover);
+}
+
+TEST_F(Screen, ZoomedViewStretchesTheWindowAroundTheCurrentObject) {
+  Install();
+  ClearBoardPicture();
+  rectfill(BoardBitmap, 20 * 25, 15 * 25, 20 * 25 + 24, 15 * 25 + 24, makecol(255, 0, 0));
+  ObjectMap[20][15] = 3;
+  QuestHeader.savdata.CurrentObject = 3;
+  ViewMode = 2;
+  DrawScreen(0, 1, 0, 0);
+  EXPECT_EQ(ZoomOriginX, 14);
+  EXPECT_EQ(ZoomOriginY, 11);
+  // Pixel origin (325, 238): the tile lies at board pixel (500, 375), twice as far in.
+  int sx = 11 + (500 - 325) * 2 + 10, sy = 11 + (375 - 238) * 2 + 10;
+  EXPECT_EQ(At(BackBuffer, sx, sy), Rgb({255, 0, 0}));
+  EditingFlag = 1;  // the editor never moves the window
+  ObjectMap[20][15] = 0;
+  ObjectMap[0][0] = 3;
+  DrawScreen(0, 1, 0, 0);
+  EXPECT_EQ(ZoomOriginX, 14);
+  QuestHeader.savdata.CurrentObject = 0;
+}
