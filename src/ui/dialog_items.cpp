@@ -191,7 +191,7 @@ int ShadowBoxProc(int msg, DIALOG* d, int c) {
 
 int CentredTextProc(int msg, DIALOG* d, int c) {
   if (msg == MSG_DRAW && d->dp)
-    DrawTextCentred(Target(), kFontDialog, d->x, d->y, StaticTextColor(d), "%s",
+    DrawTextCentred(Target(), kFontDialog, d->x + d->w / 2, d->y, StaticTextColor(d), "%s",
                     static_cast<const char*>(d->dp));
   return D_O_K;
 }

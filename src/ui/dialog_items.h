@@ -17,7 +17,8 @@ int CheckProc(int msg, DIALOG* d, int c);
 // The textured raised panel with a shadow; dp, when set, is the title shown in a
 // strip of the highlight colour.
 int ShadowBoxProc(int msg, DIALOG* d, int c);
-// Static text dp, centred on x (CentredTextProc) or starting at x (TextProc).
+// Static text dp: CentredTextProc centres it on x + w / 2 (on x when w is 0; the
+// library's alerts give their lines a width), TextProc starts it at x.
 int CentredTextProc(int msg, DIALOG* d, int c);
 int TextProc(int msg, DIALOG* d, int c);
 // The bitmap dp at (x, y), w x h; d1 = 1 leaves its magic-pink pixels out.

@@ -236,18 +236,20 @@ TEST_F(DialogItems, ShadowBoxPanelShadowAndTitleStrip) {
 TEST_F(DialogItems, StaticTextsAlignAndGreyWhenDisabled) {
   struct Case {
     DIALOG_PROC proc;
+    int w;
     int flags;
     int glyphLeft;
     Rgb color;
   } cases[] = {
-      {CentredTextProc, 0, 50 - 6, kFg},
-      {CentredTextProc, D_DISABLED, 50 - 6, kMiddle},
-      {TextProc, 0, 50, kFg},
-      {TextProc, D_DISABLED, 50, kMiddle},
+      {CentredTextProc, 0, 0, 50 - 6, kFg},
+      {CentredTextProc, 0, D_DISABLED, 50 - 6, kMiddle},
+      {CentredTextProc, 80, 0, 50 + 40 - 6, kFg},  // an alert's line: centred in its width
+      {TextProc, 0, 0, 50, kFg},
+      {TextProc, 0, D_DISABLED, 50, kMiddle},
   };
   for (const Case& c : cases) {
     clear_to_color(bmp, Col(kGround));
-    DIALOG d = Item(c.proc, 50, 20, 0, 0, c.flags, "AB");
+    DIALOG d = Item(c.proc, 50, 20, c.w, 10, c.flags, "AB");
     c.proc(MSG_DRAW, &d, 0);
     EXPECT_TRUE(Near(InkAt(c.glyphLeft, 20), c.color, 3)) << c.flags;
     EXPECT_EQ(PixelAt(bmp, c.glyphLeft, 21), kGround);
