@@ -8,9 +8,9 @@ stage=$2
 tmp="$dat_file.tmp"
 rm -f "$tmp"
 cd "$stage"
-dat -a -t BMP -s1 "$tmp" pics/e*.bmp >/dev/null
-dat -a -t SAMP -s1 "$tmp" sounds/e*.wav >/dev/null
-dat -a -t FONT -s1 "$tmp" fonts/e*.bmp >/dev/null
+dat -a -c1 -t BMP -s1 "$tmp" pics/e*.bmp >/dev/null
+dat -a -c1 -t SAMP -s1 "$tmp" sounds/e*.wav >/dev/null
+dat -a -c1 -t FONT -s1 "$tmp" fonts/e*.bmp >/dev/null
 count=$(dat -l "$tmp" | grep -c '^- ' || true)
 if [ "$count" -ne 124 ]; then
   echo "make_datafile: expected 124 entries, found $count" >&2

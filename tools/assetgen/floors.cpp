@@ -7,7 +7,11 @@
 
 namespace {
 
-constexpr int N = 25;
+// The board shows 24 x 24 pixels of each 25 x 25 picture (one pixel in from the grid
+// lines), so the patterns repeat every 24 pixels and the last row and column repeat the
+// first.
+constexpr int N = 24;
+constexpr int kPictureSize = 25;
 
 struct Surface {
   float h[N][N];
@@ -51,7 +55,7 @@ const FloorStyle kStyles[27] = {
     {Kind::Tiles, {132, 170, 126}, {70, 96, 66}, 0.10f, 2, 32},    // 22 jade
     {Kind::Bricks, {214, 204, 178}, {140, 128, 104}, 0.08f, 3, 33},// 23 bone
     {Kind::Herring, {120, 122, 70}, {66, 68, 36}, 0.12f, 5, 34},   // 24 olive parquet
-    {Kind::Bricks, {168, 80, 44}, {86, 48, 30}, 0.14f, 5, 35},     // 25 rust bricks
+    {Kind::Bricks, {168, 80, 44}, {86, 48, 30}, 0.14f, 6, 35},     // 25 rust bricks
     {Kind::Plates, {126, 132, 138}, {70, 74, 80}, 0.06f, 2, 36},   // 26 iron plates
     {Kind::Carpet, {38, 70, 110}, {170, 160, 120}, 0.05f, 1, 37},  // 27 blue carpet
 };
@@ -109,7 +113,7 @@ void Build(const FloorStyle& s, Surface& out) {
         }
         case Kind::Planks:
         case Kind::Slabs: {
-          int rows = s.kind == Kind::Planks ? 5 : (s.cells == 2 ? 2 : 3);
+          int rows = s.kind == Kind::Planks ? 4 : (s.cells == 2 ? 2 : 3);
           float rh = float(N) / rows;
           int row = int(fy / rh);
           float inRow = fy - row * rh;
@@ -172,7 +176,7 @@ void Build(const FloorStyle& s, Surface& out) {
         }
         case Kind::Hex: {
           // Hexagons on a lattice that repeats every 25 pixels.
-          float sx = fx / N * 3.f, sy = fy / N * 3.f;
+          float sx = fx / N * 3.f, sy = fy / N * 4.f;
           float best = 1e9f, second = 1e9f;
           int bestId = 0;
           for (int j = -1; j <= 4; ++j)
@@ -182,12 +186,12 @@ void Build(const FloorStyle& s, Surface& out) {
               if (d < best) {
                 second = best;
                 best = d;
-                bestId = ((j % 3 + 3) % 3) * 3 + ((i % 3 + 3) % 3);
+                bestId = ((j % 4 + 4) % 4) * 3 + ((i % 3 + 3) % 3);
               } else if (d < second) {
                 second = d;
               }
             }
-          float edge = (second - best) * N / 3.f;
+          float edge = (second - best) * N / 3.5f;
           float stone = std::clamp((edge - 0.6f) / 1.0f, 0.f, 1.f);
           float v = (Hash01(bestId, s.seed) - 0.5f) * 2 * s.vary;
           col = Mix(s.alt, Vary(s.base, v + grain * 0.2f + fine * 0.05f), stone);
@@ -195,10 +199,10 @@ void Build(const FloorStyle& s, Surface& out) {
           break;
         }
         case Kind::Herring: {
-          // Short boards laid alternately across and along in 5-pixel strips.
-          int bx = int(fx / 5), by = int(fy / 5);
+          // Short boards laid alternately across and along in 6-pixel blocks.
+          int bx = int(fx / 6), by = int(fy / 6);
           bool across = ((bx + by) & 1) == 0;
-          float lx = std::fmod(fx, 5.f), ly = std::fmod(fy, 5.f);
+          float lx = std::fmod(fx, 6.f), ly = std::fmod(fy, 6.f);
           float along = across ? lx : ly, side = across ? ly : lx;
           bool seam = along < 0.9f || (side >= 2.0f && side < 2.9f && false);
           float v = (Hash01(bx, by, s.seed) - 0.5f) * 2 * s.vary;
@@ -213,7 +217,7 @@ void Build(const FloorStyle& s, Surface& out) {
         }
         case Kind::Carpet: {
           // Woven field with a lozenge motif that meets the next tile seamlessly.
-          float cx = std::fabs(fx - 12.5f), cy = std::fabs(fy - 12.5f);
+          float cx = std::fabs(fx - 12.f), cy = std::fabs(fy - 12.f);
           float diamond = cx + cy;
           float weave = ((x + y) & 1) ? 0.05f : -0.05f;
           col = Vary(s.base, weave + fine * 0.06f + grain * 0.1f);
@@ -236,14 +240,14 @@ Canvas MakeFloor(int code) {
   const FloorStyle& s = kStyles[std::clamp(code, 1, 27) - 1];
   Surface surf;
   Build(s, surf);
-  Canvas out(N, N);
-  for (int y = 0; y < N; ++y)
-    for (int x = 0; x < N; ++x) {
+  Canvas out(kPictureSize, kPictureSize);
+  for (int y = 0; y < kPictureSize; ++y)
+    for (int x = 0; x < kPictureSize; ++x) {
       // Light from the top left: compare with the neighbours towards and away from it.
       auto H = [&](int i, int j) { return surf.h[((j % N) + N) % N][((i % N) + N) % N]; };
       float slope = (H(x - 1, y) - H(x + 1, y)) + (H(x, y - 1) - H(x, y + 1));
       float shade = 1.f + std::clamp(slope * 0.22f, -0.45f, 0.35f);
-      out.Set(x, y, surf.c[y][x] * shade);
+      out.Set(x, y, surf.c[y % N][x % N] * shade);
     }
   return out;
 }
