@@ -447,10 +447,12 @@ int LoadQuest(const char* pathIn) {
     if (ReadLine(kKeywordColumn) == 0) {
       CopyText(o.text2, LineBuffer, kScriptTextLen);
       ObjectCount = slot;
-      CheckObject(slot);
     }
     if (LineStreamEnded() || slot >= kMaxObjects - 1 || MapDataReached) break;
   }
+  // A block cut short still leaves a named record behind: it is checked as well.
+  for (int slot = 1; slot < kMaxObjects; slot++)
+    if (!IsFreeSlot(ObjectTable[slot])) CheckObject(slot);
   PrintMessage(TextColor2, "Objects loaded: %d", ObjectCount);
   RefreshMessages();
 

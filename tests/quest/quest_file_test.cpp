@@ -282,7 +282,9 @@ TEST_F(QuestFile, FourHeroesMoveToTheFirstSlotsFifthStays) {
   const char* expected[10] = {"", "Elf", "Wizard", "Dwarf", "Barbarian", "Rat",
                               "", "", "Table", "Monk"};
   for (int slot = 1; slot <= 9; slot++) {
-    if (expected[slot][0]) EXPECT_STREQ(ObjectTable[slot].name, expected[slot]) << slot;
+    if (expected[slot][0]) {
+      EXPECT_STREQ(ObjectTable[slot].name, expected[slot]) << slot;
+    }
   }
   // Every piece still stands where it stood.
   EXPECT_EQ(ObjectMap[1][0], 1);
@@ -538,6 +540,8 @@ TEST_F(QuestFile, DamagedFilesNeverCrash) {
       {"cut inside the maps", whole.substr(0, whole.find("| Door map:") + 30)},
       {"lines of blanks", "QST102\n" + std::string(50, '\n') + "# map data:\n"},
       {"more objects than slots", manyObjects},
+      {"block cut after an unknown side",
+       whole.substr(0, whole.find("| 1\n")) + "| 1\nname      Imp\nproperty  -3,0,0,0\n"},
   };
   for (const auto& f : files) {
     SCOPED_TRACE(f.first);
@@ -545,6 +549,12 @@ TEST_F(QuestFile, DamagedFilesNeverCrash) {
     WriteFile(path, f.second);
     EXPECT_EQ(LoadQuest(path.c_str()), 0);
     EXPECT_LE(ObjectCount, 255);
+    for (int slot = 1; slot < kMaxObjects; slot++) {
+      if (!IsFreeSlot(ObjectTable[slot])) {
+        ASSERT_GE(ObjectTable[slot].side, 1) << slot;
+        ASSERT_LE(ObjectTable[slot].side, 12) << slot;
+      }
+    }
     for (int y = 0; y < kBoardH; y++)
       for (int x = 0; x < kBoardW; x++) {
         int v = ObjectMap[x][y];
