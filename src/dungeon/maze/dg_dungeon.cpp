@@ -127,24 +127,43 @@ bool DgDungeon::findRoomPosition(int& width, int& height, int z, int& x, int& y)
   if (width > gridWidth_ - 2) width = gridWidth_ - 2;
   if (height > gridHeight_ - 2) height = gridHeight_ - 2;
 
+  // The score of a spot sums cell weights over the room and over its border (corners
+  // left out). Border cells weigh 1 for passage and 3 for an earlier room; room cells
+  // 3 for passage, 3 for a room and 10 where the mask forbids the cell. Running sums
+  // over the grid make each spot's score four look-ups.
+  const int gw = gridWidth_, gh = gridHeight_;
+  std::vector<int> border((gw + 1) * (gh + 1), 0), inner((gw + 1) * (gh + 1), 0);
+  auto at = [gw](std::vector<int>& v, int cx, int cy) -> int& { return v[cy * (gw + 1) + cx]; };
+  auto borderWeight = [&](int gx, int gy) {
+    uint32_t g = grid_[index(gx, gy, z)];
+    return ((g & 2) ? 1 : 0) + (g >= kDgFirstRoom ? 3 : 0);
+  };
+  for (int gy = 0; gy < gh; gy++) {
+    for (int gx = 0; gx < gw; gx++) {
+      uint32_t g = grid_[index(gx, gy, z)];
+      int wb = borderWeight(gx, gy);
+      int wi = ((g & 2) ? 3 : 0) + (g >= kDgFirstRoom ? 3 : 0) +
+               (mask_->usable(gx / 2, gy / 2) ? 0 : 10);
+      at(border, gx + 1, gy + 1) =
+          wb + at(border, gx, gy + 1) + at(border, gx + 1, gy) - at(border, gx, gy);
+      at(inner, gx + 1, gy + 1) =
+          wi + at(inner, gx, gy + 1) + at(inner, gx + 1, gy) - at(inner, gx, gy);
+    }
+  }
+  // Sum over the cells x0..x1-1, y0..y1-1.
+  auto sum = [&](std::vector<int>& v, int x0, int y0, int x1, int y1) {
+    return at(v, x1, y1) - at(v, x0, y1) - at(v, x1, y0) + at(v, x0, y0);
+  };
+
   DgPickList candidates;
   int best = 100000;
-  for (int cx = 1; cx <= gridWidth_ - width - 1; cx++) {
-    for (int cy = 1; cy <= gridHeight_ - height - 1; cy++) {
+  for (int cx = 1; cx <= gw - width - 1; cx++) {
+    for (int cy = 1; cy <= gh - height - 1; cy++) {
       if (!mask_->usable(cx / 2, cy / 2)) continue;
-      int score = 0;
-      for (int gx = cx - 1; gx <= cx + width; gx++) {
-        bool edgeX = gx < cx || gx >= cx + width;
-        for (int gy = cy - 1; gy <= cy + height; gy++) {
-          bool edgeY = gy < cy || gy >= cy + height;
-          if (edgeX && edgeY) continue;  // the border's corners do not count
-          bool inRoom = !edgeX && !edgeY;
-          uint32_t g = grid_[index(gx, gy, z)];
-          if (g & 2) score += inRoom ? 3 : 1;
-          if (g >= kDgFirstRoom) score += 3;
-          if (inRoom && !mask_->usable(gx / 2, gy / 2)) score += 10;
-        }
-      }
+      const int x1 = cx + width, y1 = cy + height;
+      int score = sum(inner, cx, cy, x1, y1) + sum(border, cx - 1, cy - 1, x1 + 1, y1 + 1) -
+                  sum(border, cx, cy, x1, y1) - borderWeight(cx - 1, cy - 1) -
+                  borderWeight(x1, cy - 1) - borderWeight(cx - 1, y1) - borderWeight(x1, y1);
       if (score < 1 || score > best) continue;
       if (score < best) {
         candidates.clear();
