@@ -229,12 +229,12 @@ int ExitWatcherProc(int msg, DIALOG* d, int c) {
     Sys().ClearKeys();
     return D_O_K;
   }
-  Sys().Wait(1);
+  Sys().Wait(kIdleYieldMs);
   return D_O_K;
 }
 
 int IdleYieldProc(int msg, DIALOG* d, int c) {
-  if (msg == MSG_IDLE) Sys().Wait(1);
+  if (msg == MSG_IDLE) Sys().Wait(kIdleYieldMs);
   return D_O_K;
 }
 

@@ -38,3 +38,6 @@ void PlayClick();
 
 // How long a button stays visibly pressed after its shortcut key.
 constexpr int kButtonPressMs = 70;
+// The pause an idle dialog takes between looks at the keyboard and mouse: short
+// enough to feel instant, long enough to leave the processor alone.
+constexpr int kIdleYieldMs = 10;
