@@ -154,7 +154,7 @@ TEST(DgDungeonRooms, TinyGridsAndOddSettingsStillBuild) {
   }
 }
 
-TEST(DgDungeonRooms, UpsideDownRangeGivesTheMinimumWithoutDrawing) {
+TEST(DgDungeonRooms, UpsideDownRangeGivesTheMinimum) {
   DgDungeonSettings s;
   s.width = s.height = 6;
   s.minRooms = 3;

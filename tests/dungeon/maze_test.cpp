@@ -171,6 +171,18 @@ TEST(MazeGenerate, SplitMaskCarvesOnlyThePartOfTheFirstCell) {
   }
 }
 
+TEST(MazeGenerate, NewMaskResizesTheMazeAndMovesALastCellEnd) {
+  DgMaze maze(3, 3, 1, 0, 40, 0, 0, 0, -1, -1, -1);
+  EXPECT_EQ(maze.end(), (DgPoint{2, 2, 0}));
+  maze.setMask(new DgMazeMask(6, 2));
+  EXPECT_EQ(maze.width(), 6);
+  EXPECT_EQ(maze.height(), 2);
+  EXPECT_EQ(maze.end(), (DgPoint{5, 1, 0}));
+  maze.generate();
+  ExpectSpanningTree(maze);
+  EXPECT_EQ(maze.solve().back(), (DgPoint{5, 1, 0}));
+}
+
 TEST(MazeSolve, FollowsPassagesFromStartToEnd) {
   for (int seed : {1, 2, 3, 500}) {
     DgMaze maze(13, 10, 1, seed, 40, 0, 0, 0, -1, -1, -1);

@@ -96,15 +96,13 @@ void DgDungeon::buildGrid(const DgDungeonSettings& s) {
 
 void DgDungeon::placeRooms(const DgDungeonSettings& s) {
   for (int z = 0; z < depth_; z++) {
-    // A draw only when there is a range to draw from; an upside-down range gives
-    // the minimum.
-    int count = s.minRooms + (s.maxRooms > s.minRooms ? RandomMod(s.maxRooms - s.minRooms + 1) : 0);
+    // An upside-down range (maximum below minimum) gives the minimum without a draw.
+    auto pick = [](int lo, int hi) { return lo + (hi >= lo ? RandomMod(hi - lo + 1) : 0); };
+    int count = pick(s.minRooms, s.maxRooms);
     for (int i = 0; i < count; i++) {
-      int width = s.minRoomWidth +
-                  (s.maxRoomWidth > s.minRoomWidth ? RandomMod(s.maxRoomWidth - s.minRoomWidth + 1) : 0);
-      int height = s.minRoomHeight + (s.maxRoomHeight > s.minRoomHeight
-                                          ? RandomMod(s.maxRoomHeight - s.minRoomHeight + 1)
-                                          : 0);
+      int width = pick(s.minRoomWidth, s.maxRoomWidth);
+      int height = pick(s.minRoomHeight, s.maxRoomHeight);
+      // A room has at least one cell.
       if (width < 1) width = 1;
       if (height < 1) height = 1;
       if (width > 2 * height) height = width / 2 + 1;
