@@ -566,17 +566,45 @@ void MagicCircle(Canvas& c) {  // 45 x 45
 }
 
 void Eraser(Canvas& c) {  // 20 x 20
-  // A slanted pink rubber with a blue sleeve, and a red cross.
-  for (int k = 0; k < 9; ++k) {
-    c.Line(3 + k, 12 - k, 10 + k, 19 - k, k < 4 ? MakeRgb(230, 120, 150) : MakeRgb(60, 90, 170));
-  }
-  c.Line(3, 12, 10, 19, MakeRgb(250, 170, 190));
-  c.Line(12, 4, 19, 11, MakeRgb(40, 60, 120));
+  // A rubber block lying aslant, pink tip and blue sleeve, with a red cross over it.
+  const Rgb pink = MakeRgb(232, 128, 156), blue = MakeRgb(60, 92, 176);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) {
+      // Coordinates along (u) and across (v) the block, which runs at 45 degrees.
+      double u = (x - y) * 0.7071 + 1.0, v = (x + y) * 0.7071 - 14.1;
+      if (u < -8 || u > 8 || v < -4 || v > 4) continue;
+      Rgb base = u < -2.5 ? pink : blue;
+      Rgb s = v < -2.4 ? Shade(base, 1.3) : v > 2.4 ? Shade(base, 0.65) : base;
+      c.Set(x, y, s);
+    }
   c.Outline(nullptr);
-  c.Line(1, 1, 7, 7, MakeRgb(210, 30, 30));
-  c.Line(7, 1, 1, 7, MakeRgb(210, 30, 30));
-  c.Line(2, 1, 8, 7, MakeRgb(150, 20, 20));
-  c.Line(8, 1, 2, 7, MakeRgb(150, 20, 20));
+  const Rgb red = MakeRgb(214, 30, 30);
+  for (int k = 0; k < 7; ++k) {
+    c.Set(12 + k, 1 + k, red);
+    c.Set(13 + k, 1 + k, Shade(red, 0.7));
+    c.Set(18 - k, 1 + k, red);
+    c.Set(19 - k, 1 + k, Shade(red, 0.7));
+  }
+}
+
+void ExitGate(Canvas& c) {  // 20 x 20
+  // A stone arch opening on daylight, with a worn step.
+  c.Fill(1, 3, 18, 17, kStone);
+  c.Disc(10, 6.5, 6.5, kStone);
+  c.Grain(0, 0, 20, 20, 0.25, 6);
+  for (int y = 2; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) {
+      double dx = x + 0.5 - 10, dy = y + 0.5 - 8;
+      bool open = (y >= 8 && x >= 5 && x <= 14) || (y < 8 && dx * dx + dy * dy <= 25);
+      if (open && y < 18) c.Set(x, y, Mix(MakeRgb(255, 244, 190), MakeRgb(150, 200, 120), y / 18.0));
+    }
+  for (int y = 0; y < 18; ++y) {  // light falls from the opening onto the jambs
+    if (c.Opaque(4, y)) c.Set(4, y, Shade(kStone, 0.7));
+    if (c.Opaque(15, y)) c.Set(15, y, Shade(kStone, 1.2));
+  }
+  c.Fill(3, 18, 14, 2, Shade(kStone, 0.8));
+  c.Fill(3, 18, 14, 1, Shade(kStone, 1.15));
+  c.Outline(nullptr);
 }
 
 // A plain token for a figure whose pixel art is missing: faction colour and a face.
@@ -631,6 +659,7 @@ bool PaintPicture(int n, Canvas& c) {
     case 52: Stairs(c, false); return true;
     case 53: MagicCircle(c); return true;
     case 54: Eraser(c); return true;
+    case 6: ExitGate(c); return true;
     default:
       if (n >= 1 && n <= 24) {
         FigureToken(c, n);
