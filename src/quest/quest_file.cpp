@@ -502,6 +502,8 @@ int SaveQuestFile(const char* pathIn, int askOverwrite) {
     SaveFailed(name);
     return kSaveFailed;
   }
+  struct stat old;
+  if (stat(path, &old) == 0 && S_ISREG(old.st_mode)) fchmod(fileno(f), old.st_mode & 07777);
   PrintMessage(TextColor1, "Saving quest file: %s", name);
   RefreshMessages();
   LineStream = f;

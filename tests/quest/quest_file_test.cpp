@@ -366,10 +366,13 @@ TEST_F(QuestFile, OverwriteNeedsTheAnswerOk) {
   EXPECT_EQ(SaveQuest(path.c_str()), kSaveDeclined);
   EXPECT_EQ(ReadFile(path), "old contents\n");
 
+  chmod(path.c_str(), 0600);
   TestPlatform().alertAnswers = {1};
   EXPECT_EQ(SaveQuest(path.c_str()), kSaveDone);
   EXPECT_EQ(ReadFile(path).substr(0, 7), "QST102\n");
   struct stat st;
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);  // the replaced file keeps its permissions
   EXPECT_NE(stat((path + ".tmp").c_str(), &st), 0);
 }
 
