@@ -7,17 +7,18 @@
 #include "pictures.h"
 
 Canvas MakeInterfaceTexture() {
-  // A grain of darker and lighter flecks around the default interface colour; the
-  // pink pixels between them take whatever background colour the player set.
+  // Fine grain of slightly darker and lighter specks, like worn leather; the pink
+  // pixels between them take whatever background colour the player set.
   const Rgb base(132, 118, 86);
   Canvas c(32, 32, kMagicPink);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
-      float n = Fractal(x / 8.f, y / 8.f, 501, 3, 4);
-      float f = Hash01(x, y, 502);
-      float v = (n - 0.5f) * 1.6f + (f - 0.5f) * 0.5f;
-      if (std::fabs(v) < 0.16f) continue;  // leave the background showing
-      c.Set(x, y, base * (1.f + std::clamp(v, -0.5f, 0.5f) * 0.22f));
+      float soft = Fractal(x / 4.f, y / 4.f, 501, 2, 8) - 0.5f;   // pores
+      float broad = Fractal(x / 16.f, y / 16.f, 503, 2, 2) - 0.5f;  // gentle mottling
+      float fleck = Hash01(x, y, 502) - 0.5f;
+      float v = soft * 1.2f + broad * 0.6f + fleck * 0.45f;
+      if (std::fabs(v) < 0.13f) continue;  // leave the background showing
+      c.Set(x, y, base * (1.f + std::clamp(v, -0.45f, 0.45f) * 0.16f));
     }
   return c;
 }
