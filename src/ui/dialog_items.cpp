@@ -92,7 +92,10 @@ void DrawCheck(BITMAP* bmp, const DIALOG* d) {
 }
 
 void DrawShadowBox(BITMAP* bmp, const DIALOG* d) {
-  int x = d->x, y = d->y, w = d->w, h = d->h;
+  // The shadow stays inside the item's rectangle: the library's pop-up dialogs
+  // save and restore exactly that rectangle, so a shadow outside it would be left
+  // behind on the screen when they close.
+  int x = d->x, y = d->y, w = d->w - 1, h = d->h - 1;
   DrawBevelBox(bmp, x, y, x + w - 1, y + h - 1, d->bg, 10);
   // The shadow darkens whatever lies under and right of the box.
   UseDarkenBlender(0.2f);
@@ -101,7 +104,7 @@ void DrawShadowBox(BITMAP* bmp, const DIALOG* d) {
   vline(bmp, x + w, y + 1, y + h, 0);
   solid_mode();
   const char* title = static_cast<const char*>(d->dp);
-  if (!title && w == 296) title = "file selection";
+  if (!title && d->w == 296) title = "file selection";
   if (title) {
     rectfill(bmp, x + 3, y + 3, x + w - 4, y + 3 + DialogLayout.TitleBarHeight, HighlightColor);
     DrawText(bmp, kFontDialog, x + 6, y + 6, d->fg, "%s", title);

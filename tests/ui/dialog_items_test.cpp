@@ -217,13 +217,19 @@ TEST_F(DialogItems, ShadowBoxPanelShadowAndTitleStrip) {
     clear_to_color(bmp, Col(kGround));
     DIALOG d = Item(ShadowBoxProc, x, y, c.w, h, 0, c.title);
     ShadowBoxProc(MSG_DRAW, &d, 0);
+    // The shadow is the item's last row and column, so that a pop-up dialog
+    // restoring its rectangle takes the shadow away with it.
     const Rgb darker = {149, 149, 149};
-    EXPECT_TRUE(Near(PixelAt(bmp, x + 5, y + h), darker, 1));
-    EXPECT_TRUE(Near(PixelAt(bmp, x + c.w, y + 5), darker, 1));
-    EXPECT_TRUE(Near(PixelAt(bmp, x + c.w, y + h), darker, 1));
-    EXPECT_EQ(PixelAt(bmp, x, y + h), kGround);
-    EXPECT_EQ(PixelAt(bmp, x + c.w, y), kGround);
-    EXPECT_EQ(PixelAt(bmp, x + c.w + 1, y + 5), kGround);
+    const int right = x + c.w - 1, bottom = y + h - 1;
+    EXPECT_TRUE(Near(PixelAt(bmp, x + 5, bottom), darker, 1));
+    EXPECT_TRUE(Near(PixelAt(bmp, right, y + 5), darker, 1));
+    EXPECT_TRUE(Near(PixelAt(bmp, right, bottom), darker, 1));
+    EXPECT_EQ(PixelAt(bmp, x, bottom), kGround);
+    EXPECT_EQ(PixelAt(bmp, right, y), kGround);
+    for (int i = 0; i <= c.w; i++) EXPECT_EQ(PixelAt(bmp, x + i, y + h), kGround);
+    for (int j = 0; j <= h; j++) EXPECT_EQ(PixelAt(bmp, x + c.w, y + j), kGround);
+    // The raised panel's outer ring closes just inside the shadow.
+    EXPECT_EQ(PixelAt(bmp, right - 1, y + 5), RgbOf(ShadeColor(makecol(150, 120, 90), -50)));
     EXPECT_EQ(PixelAt(bmp, x + 4, y + 4), c.strip ? kHigh : kTexture);
     EXPECT_EQ(PixelAt(bmp, x + 4, y + 3 + 16), c.strip ? kHigh : kTexture);
     EXPECT_EQ(PixelAt(bmp, x + 4, y + 4 + 16), kTexture);
