@@ -252,9 +252,11 @@ TEST_F(QuestFile, ObjectsAndMapsAreRenumberedWithoutGaps) {
   ObjectMap[8][8] = 0;
   ScriptMap[8][8] = 9;
   QuestHeader.savdata.CurrentObject = 7;
+  CopyText(ObjectTable[0].name, "Custom", kNameLen);  // slot 0 is never a board object
   std::string path = dir.File("gaps.qst");
   ASSERT_EQ(SaveQuest(path.c_str()), kSaveDone);
   EXPECT_EQ(ObjectCount, 3);
+  EXPECT_EQ(ReadFile(path).find("Custom"), std::string::npos);
   std::vector<std::string> lines = SplitLines(ReadFile(path));
   EXPECT_GE(LineIndex(lines, "| 3"), 0);
   EXPECT_EQ(LineIndex(lines, "| 4"), -1);
