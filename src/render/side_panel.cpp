@@ -37,6 +37,29 @@ int BadgeColor(int exp) {
   return -1;
 }
 
+// A copy of a sprite whose transparent parts take the panel's colour, so that the
+// smooth scaler blends the figure's outline into the panel instead of into pink.
+BITMAP* OnPanelColour(BITMAP* spr) {
+  static BITMAP* copy = nullptr;
+  int depth = bitmap_color_depth(PanelBitmap);
+  if (copy && (copy->w != spr->w || copy->h != spr->h || bitmap_color_depth(copy) != depth)) {
+    destroy_bitmap(copy);
+    copy = nullptr;
+  }
+  if (!copy) copy = create_bitmap_ex(depth, spr->w, spr->h);
+  if (!copy) return nullptr;
+  int from = bitmap_color_depth(spr), mask = bitmap_mask_color(spr);
+  for (int y = 0; y < spr->h; y++)
+    for (int x = 0; x < spr->w; x++) {
+      int c = getpixel(spr, x, y);
+      putpixel(copy, x, y,
+               c == mask ? BaseColor
+                         : makecol_depth(depth, getr_depth(from, c), getg_depth(from, c),
+                                         getb_depth(from, c)));
+    }
+  return copy;
+}
+
 void DrawPortrait(int slot) {
   const ObjectRecord& o = ObjectTable[slot];
   if (o.picture[kPicNumber] <= 0) return;
@@ -44,11 +67,13 @@ void DrawPortrait(int slot) {
   if (!spr) return;
   if (spr->w == 20) {
     // A single-tile figure is shown four times its size.
+    BITMAP* figure = OnPanelColour(spr);
+    if (!figure) return;
     if (o.picture[kPicOrientation] == 1)
-      StretchSmoothMirrored(spr, PanelBitmap, kPortraitX, kPortraitY, kPortraitSize,
+      StretchSmoothMirrored(figure, PanelBitmap, kPortraitX, kPortraitY, kPortraitSize,
                             kPortraitSize);
     else
-      StretchSmooth(spr, PanelBitmap, kPortraitX, kPortraitY, kPortraitSize, kPortraitSize);
+      StretchSmooth(figure, PanelBitmap, kPortraitX, kPortraitY, kPortraitSize, kPortraitSize);
     return;
   }
   // Anything else at its own size, centred in the portrait area, with its shadow.

@@ -49,17 +49,20 @@ int PreviewQuestBoard() {
   DrawScreen(1, 1, 1, 1);
   Sys().ClearKeys();
 
-  bool wasDown = false;
-  MousePressRecord press = {0, 0, 0, -1, -1};
+  bool wasDown = false, dragging = false;
   while (ExitRequest == 0) {
+    bool down = (Sys().MouseButtons() & 3) != 0;
+    // Whether a press grabs a panel is decided where it starts, before the drag moves it.
+    if (down && !wasDown) {
+      MousePressRecord press = {1, Sys().MouseX(), Sys().MouseY(), -1, -1};
+      dragging = PressGrabsPanel(press);
+    }
     UpdateMouse();
     if (Sys().KeyPressed()) {
       Sys().ReadKey();
       break;
     }
-    bool down = MousePress[0].down || MousePress[1].down;
-    if (down && !wasDown) press = MousePress[0].down ? MousePress[0] : MousePress[1];
-    if (!down && wasDown && !PressGrabsPanel(press)) break;
+    if (!down && wasDown && !dragging) break;
     wasDown = down;
     Sys().Wait(10);
   }

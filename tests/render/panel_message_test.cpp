@@ -164,3 +164,23 @@ TEST_F(PanelAndMessages, PanelForNoObjectIsEmpty) {
   ShowPanel(300);  // out of range: no crash
   EXPECT_EQ(At(PanelBitmap, 50, 150), Of(TripleOf(BaseColor)));
 }
+
+TEST_F(PanelAndMessages, FigurePortraitIsFourTimesItsSizeWithoutItsMaskColour) {
+  BITMAP* spr = data.SetBitmap(kFirstObjectPicture + 1, 20, 20, makecol(255, 0, 255));
+  rectfill(spr, 5, 5, 14, 14, makecol(0, 0, 250));  // a blue figure on transparent pink
+  Install();
+  strcpy(ObjectTable[2].name, "Figure");
+  ObjectTable[2].side = kSideHero;
+  ObjectTable[2].picture[kPicNumber] = 1;
+  ShowPanel(2);
+  EXPECT_EQ(At(PanelBitmap, 15 + 40, 25 + 40), Rgb({0, 0, 250}));  // the figure, scaled
+  for (int y = 25; y < 105; y++)
+    for (int x = 15; x < 95; x++) {
+      Rgb c = At(PanelBitmap, x, y);
+      ASSERT_FALSE(c.r > 200 && c.b > 200 && c.g < 60) << "pink at " << x << "," << y;
+    }
+  // An object without a picture shows no portrait and does not fail.
+  ObjectTable[2].picture[kPicNumber] = 500;
+  ShowPanel(2);
+  EXPECT_EQ(At(PanelBitmap, 15 + 40, 25 + 40), Of(TripleOf(BaseColor)));
+}
