@@ -205,9 +205,12 @@ void Table(Canvas& c) {  // 45 x 45
   c.Fill(2, 42, 41, 2, kDarkWood);
   // Plates, a goblet, bread and a candle.
   const double px[3] = {10.5, 33.5, 12.5}, py[3] = {11.5, 13.5, 32.5};
+  const Rgb food[3] = {MakeRgb(170, 60, 40), MakeRgb(200, 160, 70), MakeRgb(110, 150, 60)};
   for (int k = 0; k < 3; ++k) {
-    c.Ball(px[k], py[k], 4.4, MakeRgb(196, 196, 204));
-    c.Disc(px[k], py[k], 2.6, MakeRgb(176, 176, 186));
+    c.Disc(px[k] + 1, py[k] + 1, 4.6, Shade(kWood, 0.7));  // shadow on the wood
+    c.Disc(px[k], py[k], 4.6, MakeRgb(206, 206, 214));
+    c.Ring(px[k], py[k], 3.0, 3.6, MakeRgb(160, 160, 172));
+    c.Ball(px[k] + 0.5, py[k] + 0.5, 2.0, food[k]);
   }
   c.Ball(33.5, 31.5, 3.0, MakeRgb(190, 140, 70));
   c.Ball(31.0, 30.0, 1.3, Shade(MakeRgb(190, 140, 70), 1.3));
@@ -261,14 +264,19 @@ void Cupboard(Canvas& c) {  // 45 x 20
 void Tomb(Canvas& c) {  // 45 x 20
   Stone(c, 0, 0, 45, 20, kDarkStone, 35);
   Stone(c, 2, 2, 41, 16, kStone, 36);
-  // A carved knight's outline on the lid: head, body and a sword.
-  c.Ball(8.5, 10.0, 3.2, Shade(kStone, 1.15));
-  c.Fill(12, 6, 22, 8, Shade(kStone, 1.1));
-  c.Line(12, 6, 33, 6, Shade(kStone, 1.3));
-  c.Line(12, 13, 33, 13, Shade(kStone, 0.7));
-  c.Line(14, 10, 38, 10, Shade(kStone, 0.6));
-  c.Line(15, 8, 15, 12, Shade(kStone, 0.6));
-  c.Fill(35, 7, 5, 6, Shade(kStone, 0.95));
+  Rgb hi = Shade(kStone, 1.3), lo = Shade(kStone, 0.55);
+  c.Frame(4, 4, 37, 12, lo);
+  c.Line(4, 4, 40, 4, hi);
+  c.Line(4, 4, 4, 15, hi);
+  // A sword carved along the lid: pommel, grip, cross guard and blade.
+  c.Fill(9, 9, 2, 2, hi);
+  c.Line(11, 9, 15, 9, hi);
+  c.Line(11, 10, 15, 10, lo);
+  c.Line(16, 6, 16, 13, hi);
+  c.Line(17, 6, 17, 13, lo);
+  c.Line(18, 9, 36, 9, hi);
+  c.Line(18, 10, 36, 10, lo);
+  c.Set(37, 9, lo);
   c.Outline(nullptr);
 }
 
@@ -515,26 +523,38 @@ void DartTrap(Canvas& c) {  // 20 x 20
 }
 
 void Stairs(Canvas& c, bool down) {  // 45 x 45
+  // Seen from above inside a stone frame. Down: the flight narrows and sinks into
+  // darkness toward the bottom. Up: the flight climbs toward daylight at the top.
   Stone(c, 0, 0, 45, 45, kDarkStone, down ? 51 : 52);
-  const int steps = 6;
+  c.Fill(3, 3, 39, 39, MakeRgb(12, 10, 10));
+  const int steps = 7;
+  const Rgb daylight = MakeRgb(255, 236, 180);
   for (int s = 0; s < steps; ++s) {
-    int y = 3 + s * 7;
-    // Down: each step darker as it sinks; up: each step lighter as it rises.
-    double f = down ? 1.15 - 0.14 * s : 0.5 + 0.13 * s;
-    Rgb st = Shade(kStone, f);
-    c.Fill(3, y, 39, 6, st);
-    c.Fill(3, y, 39, 1, Shade(st, 1.2));
-    c.Fill(3, y + 6, 39, 1, Shade(st, 0.5));
+    int y = 3 + s * 39 / steps, h = 3 + (s + 1) * 39 / steps - y;
+    if (down && s == steps - 1) h -= 2;  // the last step ends over the dark
+    int inset = down ? s : 0;
+    double t = s / double(steps - 1);
+    Rgb st = down ? Shade(kStone, 1.12 - 0.78 * t)
+                  : Mix(Shade(kStone, 0.75 + 0.3 * (1 - t)), daylight, 0.3 * (1 - t));
+    int x0 = 3 + inset, w = 39 - 2 * inset;
+    c.Fill(x0, y, w, h, st);
+    c.Fill(x0, y, w, 1, Shade(st, 1.25));          // worn nose of the step
+    c.Fill(x0, y + h - 1, w, 1, Shade(st, 0.55));  // shadow under the next one
   }
-  // Side walls.
-  c.Fill(0, 0, 3, 45, kDarkStone);
-  c.Fill(42, 0, 3, 45, Shade(kDarkStone, 0.7));
-  c.Grain(3, 3, 39, 40, 0.25, down ? 53 : 54);
-  // An arrow shows the way: down or up.
-  Rgb a = down ? MakeRgb(200, 60, 40) : MakeRgb(80, 180, 90);
-  int tip = down ? 38 : 7, base = down ? 24 : 21, dir = down ? 1 : -1;
-  for (int k = 0; k < 6; ++k) c.Line(22 - k, tip - dir * k, 22 + k, tip - dir * k, a);
-  c.Fill(20, down ? 14 : base, 5, 10, a);
+  c.Grain(3, 3, 39, 39, 0.18, down ? 53 : 54);
+  if (down) {
+  } else {
+    // Daylight spilling over the top step.
+    for (int x = 3; x < 42; ++x) {
+      c.Set(x, 3, MakeRgb(255, 240, 190));
+      c.Set(x, 4, Mix(Shade(kStone, 1.12), MakeRgb(255, 240, 190), 0.5));
+    }
+  }
+  // Side walls of the stairwell, lit from the left.
+  for (int y = 3; y < 42; ++y) {
+    c.Set(3, y, Shade(kDarkStone, 1.3));
+    c.Set(41, y, Shade(kDarkStone, 0.6));
+  }
   c.Outline(nullptr);
 }
 
