@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,22 @@ struct Rng {
 };
 
 int Samples(float seconds) { return int(seconds * kRate); }
+
+// Band-pass biquad (constant peak gain); stable for any centre below the Nyquist limit.
+struct BandPass {
+  float x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+  float Run(float in, float fc, float q) {
+    fc = std::clamp(fc, 20.f, kRate * 0.45f);
+    float w = 2 * kPi * fc / kRate, alpha = std::sin(w) / (2 * q), a0 = 1 + alpha;
+    float b0 = alpha / a0, b2 = -alpha / a0, a1 = -2 * std::cos(w) / a0, a2 = (1 - alpha) / a0;
+    float y = b0 * in + b2 * x2 - a1 * y1 - a2 * y2;
+    x2 = x1;
+    x1 = in;
+    y2 = y1;
+    y1 = y;
+    return y;
+  }
+};
 
 void Add(Wave& w, const Wave& o, float at, float gain = 1.f) {
   size_t start = size_t(std::max(0.f, at) * kRate);
@@ -56,17 +73,12 @@ Wave Noise(float centre0, float centre1, float q, float len, float decay, uint32
            float attack = 0.002f) {
   Wave w(Samples(len));
   Rng r(seed);
-  float low = 0, band = 0;
+  BandPass bp;
   for (size_t i = 0; i < w.size(); ++i) {
     float t = float(i) / kRate, k = t / len;
     float fc = centre0 * std::pow(centre1 / centre0, k);
-    float f = 2 * std::sin(kPi * std::min(fc, kRate / 4.f) / kRate);
-    float in = r.Next();
-    low += f * band;
-    float high = in - low - band / q;
-    band += f * high;
     float env = std::min(1.f, t / attack) * std::exp(-t * decay);
-    w[i] = band * env;
+    w[i] = bp.Run(r.Next(), fc, q) * env;
   }
   return w;
 }
@@ -89,6 +101,17 @@ void FadeEdges(Wave& w, float in, float out) {
   int a = Samples(in), b = Samples(out);
   for (int i = 0; i < a && i < int(w.size()); ++i) w[i] *= float(i) / a;
   for (int i = 0; i < b && i < int(w.size()); ++i) w[w.size() - 1 - i] *= float(i) / b;
+}
+
+// Removes any constant offset (one-sided pulses such as creaks have one).
+void BlockDc(Wave& w) {
+  float px = 0, py = 0;
+  for (float& v : w) {
+    float y = v - px + 0.995f * py;
+    px = v;
+    py = y;
+    v = y;
+  }
 }
 
 // One-pole low-pass.
@@ -346,15 +369,11 @@ Wave Chains() {
 Wave Wind(float len, uint32_t seed) {
   Wave w(Samples(len));
   Rng r(seed);
-  float low = 0, band = 0;
+  BandPass bp;
   for (size_t i = 0; i < w.size(); ++i) {
     float t = float(i) / kRate;
     float fc = 500 + 350 * std::sin(t * 1.7f) + 150 * std::sin(t * 4.3f + 1);
-    float f = 2 * std::sin(kPi * fc / kRate);
-    low += f * band;
-    float high = r.Next() - low - band / 6.f;
-    band += f * high;
-    w[i] = band * std::sin(kPi * t / len);
+    w[i] = bp.Run(r.Next(), fc, 6.f) * std::sin(kPi * t / len);
   }
   return w;
 }
@@ -378,50 +397,48 @@ Wave Rustle() {
   return w;
 }
 
-// Ambient loops; each is built a little longer than it ends and crossfaded.
+// Ambient loops, six seconds each. The noise beds are made half a second longer and
+// their ends crossfaded into their starts; the tonal parts are added afterwards with
+// whole numbers of periods in the six seconds, so nothing jumps at the seam.
+constexpr float kLoopSeconds = 6.0f;
+
+Wave Periodic(const std::function<float(float)>& f) {
+  Wave w(Samples(kLoopSeconds));
+  for (size_t i = 0; i < w.size(); ++i) w[i] = f(float(i) / kRate);
+  return w;
+}
+
 Wave IndoorLoop(int kind) {
-  const float len = 6.0f;
-  Wave w = Noise(kind ? 70 : 110, kind ? 70 : 110, 0.7f, len + 0.5f, 0, 60 + kind, 0.001f);
+  Wave w = Noise(kind ? 70 : 110, kind ? 70 : 110, 0.7f, kLoopSeconds + 0.5f, 0, 60 + kind, 0.001f);
   LowPass(w, kind ? 160 : 260);
   Normalise(w, 0.5f);
-  Wave hum(Samples(len + 0.5f));
-  for (size_t i = 0; i < hum.size(); ++i) {
-    float t = float(i) / kRate;
-    hum[i] = 0.12f * std::sin(2 * kPi * (kind ? 55.f : 65.f) * t) * (0.7f + 0.3f * std::sin(2 * kPi * t / 3.25f));
-  }
-  Add(w, hum, 0, 1.f);
-  if (kind == 1) {  // a distant drip now and then
-    Wave d = Drip(70);
-    Add(w, d, 2.0f, 0.15f);
-  }
+  if (kind == 1) Add(w, Drip(70), 2.0f, 0.15f);  // a distant drip, well inside the loop
   MakeLoop(w, 0.5f);
+  w.resize(Samples(kLoopSeconds), 0.f);
+  // A low hum of the deep, breathing slowly (65 or 55 Hz, swelling every 3 s).
+  const float hz = kind ? 55.f : 65.f;
+  Add(w, Periodic([hz](float t) { return 0.12f * std::sin(2 * kPi * hz * t) * (0.7f + 0.3f * std::sin(2 * kPi * t / 3.f)); }), 0, 1.f);
   return w;
 }
 
 Wave OutdoorLoop(int kind) {
-  const float len = 6.0f;
-  Wave w(Samples(len + 0.5f), 0.f);
+  Wave w(Samples(kLoopSeconds + 0.5f), 0.f);
   Rng r(80 + kind);
-  float low = 0, band = 0;
+  BandPass bp;
   for (size_t i = 0; i < w.size(); ++i) {
     float t = float(i) / kRate;
-    float fc = (kind ? 900 : 600) + 250 * std::sin(2 * kPi * t / 3.25f) + 120 * std::sin(2 * kPi * t / 1.3f);
-    float f = 2 * std::sin(kPi * fc / kRate);
-    low += f * band;
-    float high = r.Next() - low - band / 1.5f;
-    band += f * high;
-    w[i] = band * (0.6f + 0.4f * std::sin(2 * kPi * t / 6.5f));
-  }
-  if (kind == 1) {  // crickets
-    Wave c(Samples(len + 0.5f));
-    for (size_t i = 0; i < c.size(); ++i) {
-      float t = float(i) / kRate;
-      float gate = std::fmod(t, 0.5f) < 0.12f ? std::sin(kPi * std::fmod(t, 0.5f) / 0.12f) : 0.f;
-      c[i] = 0.08f * std::sin(2 * kPi * 4200 * t) * gate * (0.5f + 0.5f * std::sin(2 * kPi * 60 * t));
-    }
-    Add(w, c, 0, 1.f);
+    float fc = (kind ? 900 : 600) + 250 * std::sin(2 * kPi * t / 3.f) + 120 * std::sin(2 * kPi * t / 1.5f);
+    w[i] = bp.Run(r.Next(), fc, 1.5f) * (0.6f + 0.4f * std::sin(2 * kPi * t / 6.f));
   }
   MakeLoop(w, 0.5f);
+  w.resize(Samples(kLoopSeconds), 0.f);
+  if (kind == 1)  // crickets: 4200 Hz chirps, two a second
+    Add(w, Periodic([](float t) {
+          float p = std::fmod(t, 0.5f);
+          float gate = p < 0.12f ? std::sin(kPi * p / 0.12f) : 0.f;
+          return 0.08f * std::sin(2 * kPi * 4200 * t) * gate * (0.5f + 0.5f * std::sin(2 * kPi * 60 * t));
+        }),
+        0, 1.f);
   return w;
 }
 
@@ -470,6 +487,7 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (int n = 0; n < 28; ++n) {
     Wave& w = fx[n];
+    if (n < 24) BlockDc(w);
     if (n >= 1 && n < 24) {
       FadeEdges(w, 0.0f, 0.01f);
       Normalise(w, n == 6 || n == 7 ? 0.6f : 0.85f);
