@@ -52,10 +52,10 @@ def trap(name, pic, text):
 
 TABLE = {
     # The four heroes: two fighters, two with a magical attack (negative offence).
-    1: hero('Barbarian', 1, (8, 3, 2, 8, 3)),
-    2: hero('Dwarf', 2, (6, 3, 3, 7, 3)),
-    3: hero('Elf', 3, (8, -2, 2, 6, 5)),
-    4: hero('Wizard', 4, (7, -3, 1, 5, 7)),
+    1: hero('Barbarian', 1, (8, 3, 2, 9, 4)),
+    2: hero('Dwarf', 2, (6, 3, 3, 8, 4)),
+    3: hero('Elf', 3, (8, -2, 2, 7, 6)),
+    4: hero('Wizard', 4, (7, -3, 1, 6, 7)),
     5: rec('Prisoner', ALLIED, 5, stats=(5, 1, 1, 3, 2)),
     6: rec('Exit', STATIC, 6, script=(22, 1, 0, 0, 0, 0),
            text1='You step through the gate and leave these halls behind.'),
@@ -74,11 +74,11 @@ TABLE = {
     17: monster('Zombie', UNDEAD, 17, (4, 2, 3, 2, 1)),
     18: monster('Mummy', UNDEAD, 18, (4, 3, 4, 3, 2), gold=10),
     19: monster('Chaos Warrior', CHAOS, 19, (6, 4, 4, 3, 3), gold=25),
-    20: monster('Chaos Sorcerer', CHAOS, 20, (7, -4, 3, 4, 5), gold=60),
-    21: monster('Wraith', UNDEAD, 21, (7, -3, 3, 2, 4)),
+    20: monster('Chaos Sorcerer', CHAOS, 20, (7, -3, 2, 3, 4), gold=60),
+    21: monster('Wraith', UNDEAD, 21, (7, -2, 3, 2, 4)),
     22: monster('Beastman', CHAOS, 22, (8, 3, 2, 3, 1), gold=10),
     23: monster('Yeti', FROZEN, 23, (7, 4, 2, 4, 1)),
-    24: monster('Ice Golem', FROZEN, 24, (3, 5, 5, 6, 4)),
+    24: monster('Ice Golem', FROZEN, 24, (3, 4, 4, 5, 4)),
     # Artifacts: the dungeon builder may hide a Healing Potion in them.
     25: rec('Alchemy Bench', STATIC, 25, 'wide'),
     26: rec('Altar', STATIC, 26, 'wide'),
