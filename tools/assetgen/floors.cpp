@@ -44,7 +44,7 @@ const FloorStyle kStyles[27] = {
     {Kind::Checker, {196, 190, 178}, {70, 66, 70}, 0.06f, 2, 21},  // 11 marble chequer
     {Kind::Herring, {112, 70, 40}, {60, 36, 20}, 0.15f, 5, 22},    // 12 dark parquet
     {Kind::Tiles, {120, 88, 140}, {62, 46, 72}, 0.10f, 2, 23},     // 13 amethyst tiles
-    {Kind::Ground, {170, 136, 72}, {140, 108, 60}, 0.2f, 3, 24},   // 14 packed clay
+    {Kind::Ground, {170, 136, 72}, {140, 108, 60}, 0.2f, 3, 24},   // 14 straw-strewn clay
     {Kind::Tiles, {60, 134, 130}, {30, 64, 62}, 0.12f, 4, 25},     // 15 teal glaze
     {Kind::Cobbles, {140, 110, 80}, {70, 54, 40}, 0.2f, 4, 26},    // 16 brown cobbles
     {Kind::Slabs, {176, 206, 222}, {104, 138, 160}, 0.08f, 3, 27}, // 17 ice
@@ -66,6 +66,11 @@ float Noise(float x, float y, uint32_t seed, int freq, int oct) {
 
 Rgb Vary(const Rgb& c, float v) { return c * (1.f + v); }
 
+float Smooth01(float t) {
+  t = std::clamp(t, 0.f, 1.f);
+  return t * t * (3 - 2 * t);
+}
+
 void Build(const FloorStyle& s, Surface& out) {
   for (int y = 0; y < N; ++y)
     for (int x = 0; x < N; ++x) {
@@ -76,6 +81,17 @@ void Build(const FloorStyle& s, Surface& out) {
       float h = 1.f;
       switch (s.kind) {
         case Kind::Ground: {
+          if (s.seed == 11) {  // open ground: short grass with the odd bare patch and flower
+            float blade = ValueNoise(fx * 1.3f + fy * 0.4f, fy * 0.35f, s.seed + 2) - 0.5f;
+            float patch = Noise(fx, fy, s.seed + 1, 2, 3);
+            col = Vary(s.base, blade * 0.5f + grain * 0.35f + fine * 0.2f);
+            col = Mix(col, Rgb(132, 150, 70), std::clamp(grain * 2.f, 0.f, 0.5f));
+            col = Mix(col, Vary(s.alt, fine * 0.2f), Smooth01((patch - 0.66f) * 6.f) * 0.85f);
+            h = 0.6f + blade * 1.4f + fine * 0.4f;
+            float f = Hash01(x, y, s.seed + 7);
+            if (f > 0.985f) col = Hash01(x, y, s.seed + 8) > 0.5f ? Rgb(236, 226, 120) : Rgb(230, 230, 236);
+            break;
+          }
           float m = Noise(fx, fy, s.seed + 1, 3, 3);
           col = Mix(s.base, s.alt, std::clamp((m - 0.4f) * 3.f, 0.f, 1.f));
           col = Vary(col, grain * s.vary * 2 + fine * 0.18f);
