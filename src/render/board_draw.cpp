@@ -145,7 +145,8 @@ void DrawTile(int x, int y, int mode) {
   VisibilityMap[x][y] = 1;
   int code = FloorMap[x][y];
   int px = x * kTileSize + 1, py = y * kTileSize + 1;
-  BITMAP* pic = FloorPicture(code);
+  // Codes the editor does not offer have no picture of their own: the bare board shows.
+  BITMAP* pic = code <= kFloorKinds ? FloorPicture(code) : nullptr;
   // A chequer of quarter turns hides the repetition of the floor pictures.
   bool turned = (x % 2) != (y % 2) && code != 3 && code != 4;
   int level = mode == 0 ? (x % 3 == 0 ? 8 : 0) + (y % 3 == 0 ? 8 : 0) : kDarkTileLevel;

@@ -111,6 +111,16 @@ TEST_F(BoardDraw, TilesInsideARoomGetADarkerBandAtTheirRightAndBottomEdges) {
   EXPECT_LT(At(BoardBitmap, px + 10, py + 23).g, inside.g);
 }
 
+TEST_F(BoardDraw, FloorCodeWithoutAPictureShowsTheBareBoard) {
+  data.SetBitmap(40, 25, 25, makecol(250, 0, 250));  // an object picture, not a floor
+  Install();
+  for (int code : {0, 41, 255}) {
+    FloorMap[7][7] = static_cast<uint8_t>(code);
+    DrawTile(7, 7, 0);
+    EXPECT_EQ(At(BoardBitmap, 7 * 25 + 8, 7 * 25 + 8), kGrid) << code;
+  }
+}
+
 TEST_F(BoardDraw, ObjectWithoutAUsablePictureIsDrawnAsItsTile) {
   data.SetSample(kFirstObjectPicture + 3);  // an entry that is no picture
   Install();
