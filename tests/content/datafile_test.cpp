@@ -18,6 +18,14 @@ bool IsPink(BITMAP* b, int x, int y) {
   return getr_depth(depth, c) == 255 && getg_depth(depth, c) == 0 && getb_depth(depth, c) == 255;
 }
 
+// A pixel blended half-way with the transparent colour: it would show as a pink fringe.
+bool IsPinkFringe(BITMAP* b, int x, int y) {
+  int c = getpixel(b, x, y);
+  int depth = bitmap_color_depth(b);
+  int r = getr_depth(depth, c), g = getg_depth(depth, c), bl = getb_depth(depth, c);
+  return !IsPink(b, x, y) && r > 150 && bl > 150 && g < r - 90 && g < bl - 90;
+}
+
 int PinkCount(BITMAP* b) {
   int n = 0;
   for (int y = 0; y < b->h; ++y)
@@ -107,6 +115,10 @@ TEST_F(BuiltDatafile, InterfacePicturesHaveTheirSizesAndMasks) {
     EXPECT_LE(b->h, c.maxH) << c.index;
     int pink = PinkCount(b);
     if (c.pinkParts) {
+      int fringe = 0;
+      for (int y = 0; y < b->h; ++y)
+        for (int x = 0; x < b->w; ++x) fringe += IsPinkFringe(b, x, y);
+      EXPECT_EQ(fringe, 0) << c.index << " has edges blended with the transparent colour";
       EXPECT_GT(pink, 0) << c.index << " has no transparent parts";
       EXPECT_LT(pink, b->w * b->h) << c.index << " is all transparent";
     } else {
