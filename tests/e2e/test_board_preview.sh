@@ -19,8 +19,10 @@ e2e_shot selector
 for i in $(seq 12); do e2e_key BackSpace; done
 e2e_type boardtest.qst
 e2e_key Return
-e2e_wait_for 15 e2e_region_busy 300 150 60 40 || true
-sleep 1
+# The west wall of room A appears once the board is drawn.
+board_shown() { e2e_shot poll >/dev/null && [ "$(e2e_pixel "$E2E_LAST_SHOT" 36 111)" = "255 255 255" ]; }
+e2e_wait_for 15 board_shown || e2e_fail "no board after choosing the quest"
+sleep 0.3
 e2e_shot board
 S=$E2E_LAST_SHOT
 
