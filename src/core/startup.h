@@ -1,4 +1,15 @@
-// The program's life: start-up, the main menu, shutdown. Returns the exit code.
+// The program's life: start-up, the main menu, shutdown. Returns the exit code
+// (0 after a normal run, 1 after a fatal start-up error).
 #pragma once
 
 int RunProgram(int argc, char** argv);
+
+// Sine of every whole degree 0..360, filled at start-up (used by the line of sight).
+extern float SinTable[361];
+void FillSinTable();
+
+// A start-up failure told to the player when the screen is gone: the text goes to the
+// error output and, on a desktop, into a message box of its own that does not hold up
+// the program's exit. With DUNMARROW_NO_MESSAGE_BOX=1 in the environment (automated
+// runs) only the error output gets it.
+void TellUser(const char* text);

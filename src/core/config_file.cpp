@@ -1,0 +1,183 @@
+#include "core/config_file.h"
+
+#include <allegro.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/game_options.h"
+
+char ConfigPath[1024] = "dunmar.cfg";
+
+void SelectConfigFile(const char* path) {
+  snprintf(ConfigPath, sizeof ConfigPath, "%s", path);
+  set_config_file(ConfigPath);
+}
+
+int CorrectBpp(int bpp) {
+  if (bpp == 15 || bpp == 16 || bpp == 24 || bpp == 32) return bpp;
+  return 32;
+}
+
+void ReadGameOptions() {
+  GameOptionsRecord& o = GameOptions;
+  o.firstrun = get_config_int("general", "firstrun", 1);
+  o.bpp = CorrectBpp(get_config_int("general", "bpp", 32));
+  o.fullscreen = get_config_int("general", "fullscreen", 1);
+  o.sound = get_config_int("general", "sound", 1);
+  o.developer = get_config_int("general", "developer", 0);
+  o.volume = get_config_int("options", "volume", 8);
+  o.enemyrange = get_config_int("options", "enemyrange", 20);
+  o.multiturn = get_config_int("options", "multiturn", 1);
+  o.swapmonsters = get_config_int("options", "swapmonsters", 0);
+  o.altdice = get_config_int("options", "altdice", 0);
+  o.enemy1life = get_config_int("options", "enemy1life", 0);
+  o.fixedwalk = get_config_int("options", "fixedwalk", 1);
+  o.passheroes = get_config_int("options", "passheroes", 1);
+  o.targetheroes = get_config_int("options", "targetheroes", 0);
+  o.skirmish = get_config_int("options", "skirmish", 1);
+  o.lastlevel = get_config_int("dungeon", "lastlevel", 20);
+  o.randomness = get_config_int("dungeon", "randomness", 40);
+  o.clrdeadend = get_config_int("dungeon", "clrdeadend", 0);
+  o.hiddendoor = get_config_int("dungeon", "hiddendoor", 5);
+}
+
+namespace {
+
+constexpr int kDefaultBackground = 0x7A6C4C;  // (122, 108, 76)
+constexpr int kDefaultHighlight = 0x880000;   // (136, 0, 0)
+
+// A colour that is missing, unreadable or beyond 0xFFFFFF keeps its default.
+int ReadColor(const char* key, int fallback) {
+  const char* text = get_config_string("guicolor", key, nullptr);
+  long rgb = fallback;
+  if (text) {
+    char* end = nullptr;
+    long v = strtol(text, &end, 16);
+    while (end && isspace(static_cast<unsigned char>(*end))) end++;
+    if (end != text && end && *end == '\0' && v >= 0 && v <= 0xFFFFFF) rgb = v;
+  }
+  return makecol((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+}  // namespace
+
+void ReadInterfaceColors() {
+  GameOptions.background = ReadColor("background", kDefaultBackground);
+  GameOptions.highlite = ReadColor("highlite", kDefaultHighlight);
+}
+
+ModeFallback GraphicsModeFallback(int fullscreen, int bpp) {
+  if (!fullscreen) return {"fullscreen", 1};
+  int lower = bpp - 8;
+  if (lower < 16) lower = 16;
+  return {"bpp", lower};
+}
+
+void ConfigUpdate::SetInt(const char* section, const char* key, int value) {
+  char text[16];
+  snprintf(text, sizeof text, "%d", value);
+  entries_.push_back({section, key, text});
+}
+
+void ConfigUpdate::SetColor(const char* section, const char* key, int color) {
+  char text[16];
+  snprintf(text, sizeof text, "%06X", (getr(color) << 16) | (getg(color) << 8) | getb(color));
+  entries_.push_back({section, key, text});
+}
+
+void ConfigUpdate::SetString(const char* section, const char* key, const char* value) {
+  std::string text = value ? value : "";
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 32) c = ' ';
+  entries_.push_back({section, key, text});
+}
+
+void AddGameOptions(ConfigUpdate& u) {
+  const GameOptionsRecord& o = GameOptions;
+  u.SetInt("general", "firstrun", o.firstrun);
+  u.SetInt("general", "bpp", o.bpp);
+  u.SetInt("general", "fullscreen", o.fullscreen);
+  u.SetInt("general", "sound", o.sound);
+  u.SetInt("general", "developer", o.developer);
+  u.SetInt("options", "volume", o.volume);
+  u.SetInt("options", "enemyrange", o.enemyrange);
+  u.SetInt("options", "multiturn", o.multiturn);
+  u.SetInt("options", "swapmonsters", o.swapmonsters);
+  u.SetInt("options", "altdice", o.altdice);
+  u.SetInt("options", "enemy1life", o.enemy1life);
+  u.SetInt("options", "fixedwalk", o.fixedwalk);
+  u.SetInt("options", "passheroes", o.passheroes);
+  u.SetInt("options", "targetheroes", o.targetheroes);
+  u.SetInt("options", "skirmish", o.skirmish);
+  u.SetInt("dungeon", "lastlevel", o.lastlevel);
+  u.SetInt("dungeon", "randomness", o.randomness);
+  u.SetInt("dungeon", "clrdeadend", o.clrdeadend);
+  u.SetInt("dungeon", "hiddendoor", o.hiddendoor);
+  u.SetColor("guicolor", "background", o.background);
+  u.SetColor("guicolor", "highlite", o.highlite);
+}
+
+namespace {
+
+// Copies from to to byte for byte; a missing from gives an empty to.
+bool CopyFileContents(const char* from, const char* to) {
+  FILE* out = fopen(to, "wb");
+  if (!out) return false;
+  bool ok = true;
+  FILE* in = fopen(from, "rb");
+  if (in) {
+    char buf[8192];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, in)) > 0) {
+      if (fwrite(buf, 1, n, out) != n) {
+        ok = false;
+        break;
+      }
+    }
+    if (ferror(in)) ok = false;
+    fclose(in);
+  }
+  if (fclose(out) != 0) ok = false;
+  return ok;
+}
+
+std::string Trimmed(const char* s) {
+  std::string t = s ? s : "";
+  size_t b = 0, e = t.size();
+  while (b < e && isspace(static_cast<unsigned char>(t[b]))) b++;
+  while (e > b && isspace(static_cast<unsigned char>(t[e - 1]))) e--;
+  return t.substr(b, e - b);
+}
+
+}  // namespace
+
+bool WriteConfig(const char* path, const ConfigUpdate& update) {
+  char tmp[1100];
+  snprintf(tmp, sizeof tmp, "%s.new", path);
+  remove(tmp);
+  // Start from a copy, so sections and keys the game does not know survive.
+  bool ok = CopyFileContents(path, tmp);
+  if (ok) {
+    // Allegro's own writer puts the values into the copy; it does not report errors,
+    // so the copy is read back afterwards and every value compared.
+    set_config_file(tmp);
+    for (const auto& e : update.Entries())
+      set_config_string(e.section.c_str(), e.key.c_str(), e.value.c_str());
+    flush_config_file();
+    set_config_file(tmp);
+    for (const auto& e : update.Entries()) {
+      if (Trimmed(get_config_string(e.section.c_str(), e.key.c_str(), "")) !=
+          Trimmed(e.value.c_str())) {
+        ok = false;
+        break;
+      }
+    }
+  }
+  if (ok && rename(tmp, path) != 0) ok = false;
+  if (!ok) remove(tmp);
+  set_config_file(path);
+  return ok;
+}

@@ -1,0 +1,58 @@
+// dunmar.cfg beside the executable: every setting and the Hall of Fame. Read once at
+// start-up through Allegro's configuration routines, written back at exit. Writing
+// goes through a copy in the same folder that replaces the file only once it is
+// complete, so a failed write leaves the previous dunmar.cfg as it was.
+#pragma once
+#include <string>
+#include <vector>
+
+// Full path of dunmar.cfg (set by SelectConfigFile).
+extern char ConfigPath[1024];
+
+// Makes path the configuration every get_config_* call reads.
+void SelectConfigFile(const char* path);
+
+// Only 15, 16, 24 and 32 bits are played; anything else becomes 32.
+int CorrectBpp(int bpp);
+
+// Reads every GameOptions key but the two colours from the selected configuration,
+// each with its default, and corrects bpp.
+void ReadGameOptions();
+// Reads [guicolor] background and highlite. The file keeps them as 0xRRGGBB, so they
+// mean the same at every colour depth; they become screen colours of the current depth.
+void ReadInterfaceColors();
+
+// The one key changed when the graphics mode cannot be set: a window that failed is
+// tried full screen next time; a full screen that failed tries 8 bits less, never
+// below 16.
+struct ModeFallback {
+  const char* key;  // in [general]
+  int value;
+};
+ModeFallback GraphicsModeFallback(int fullscreen, int bpp);
+
+// Values to store, in the order they were set.
+class ConfigUpdate {
+ public:
+  struct Entry {
+    std::string section, key, value;
+  };
+  void SetInt(const char* section, const char* key, int value);
+  // A colour as 0xRRGGBB.
+  void SetColor(const char* section, const char* key, int color);
+  // Control characters become blanks so a text cannot break the file's lines.
+  void SetString(const char* section, const char* key, const char* value);
+  const std::vector<Entry>& Entries() const { return entries_; }
+
+ private:
+  std::vector<Entry> entries_;
+};
+
+// Every GameOptions key, colours included.
+void AddGameOptions(ConfigUpdate& update);
+
+// Stores the values in the configuration file at path, keeping every other line of
+// it, and leaves path selected as the configuration. The new text goes to path +
+// ".new" first, is read back, and only then renamed over path. Returns false (with
+// the old file untouched) when any step fails.
+bool WriteConfig(const char* path, const ConfigUpdate& update);

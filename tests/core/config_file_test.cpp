@@ -1,0 +1,162 @@
+#include <allegro.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstring>
+
+#include "core/config_file.h"
+#include "core/game_options.h"
+#include "core/temp_folder.h"
+
+namespace {
+
+class ConfigFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cfg_ = dir_.File("dunmar.cfg");
+    saved_ = GameOptions;
+  }
+  void TearDown() override {
+    GameOptions = saved_;
+    set_config_data("", 0);  // let go of the temporary file
+  }
+  // Reads the file as the game does at start-up.
+  void Load(const std::string& text) {
+    WriteText(cfg_, text);
+    SelectConfigFile(cfg_.c_str());
+    SetDefaultGameOptions();
+    memset(&GameOptions, 0x55, sizeof GameOptions);  // every key must be set by the reader
+    ReadGameOptions();
+    ReadInterfaceColors();
+  }
+
+  TempFolder dir_;
+  std::string cfg_;
+  GameOptionsRecord saved_;
+};
+
+TEST_F(ConfigFileTest, EmptyFileGivesEveryDefault) {
+  Load("");
+  const GameOptionsRecord& o = GameOptions;
+  EXPECT_EQ(o.firstrun, 1);
+  EXPECT_EQ(o.bpp, 32);
+  EXPECT_EQ(o.fullscreen, 1);
+  EXPECT_EQ(o.sound, 1);
+  EXPECT_EQ(o.developer, 0);
+  EXPECT_EQ(o.volume, 8);
+  EXPECT_EQ(o.enemyrange, 20);
+  EXPECT_EQ(o.multiturn, 1);
+  EXPECT_EQ(o.swapmonsters, 0);
+  EXPECT_EQ(o.altdice, 0);
+  EXPECT_EQ(o.enemy1life, 0);
+  EXPECT_EQ(o.fixedwalk, 1);
+  EXPECT_EQ(o.passheroes, 1);
+  EXPECT_EQ(o.targetheroes, 0);
+  EXPECT_EQ(o.skirmish, 1);
+  EXPECT_EQ(o.lastlevel, 20);
+  EXPECT_EQ(o.randomness, 40);
+  EXPECT_EQ(o.clrdeadend, 0);
+  EXPECT_EQ(o.hiddendoor, 5);
+  EXPECT_EQ(o.background, makecol(122, 108, 76));
+  EXPECT_EQ(o.highlite, makecol(136, 0, 0));
+}
+
+TEST_F(ConfigFileTest, OnlyPlayableColourDepthsAreKept) {
+  const struct {
+    const char* stored;
+    int expected;
+  } cases[] = {{"8", 32}, {"15", 15}, {"16", 16}, {"24", 24}, {"32", 32},
+               {"0", 32}, {"-16", 32}, {"64", 32}, {"deep", 32}};
+  for (const auto& c : cases) {
+    Load(std::string("[general]\nbpp = ") + c.stored + "\n");
+    EXPECT_EQ(GameOptions.bpp, c.expected) << "bpp = " << c.stored;
+  }
+}
+
+TEST_F(ConfigFileTest, ColoursAreStoredAsRgbWhateverTheDepth) {
+  Load("[guicolor]\nbackground = 102030\nhighlite = garbage\n");
+  EXPECT_EQ(GameOptions.background, makecol(0x10, 0x20, 0x30));
+  EXPECT_EQ(GameOptions.highlite, makecol(136, 0, 0));  // unreadable: the default
+  ConfigUpdate u;
+  GameOptions.highlite = makecol(0xAB, 0xCD, 0xEF);
+  AddGameOptions(u);
+  ASSERT_TRUE(WriteConfig(cfg_.c_str(), u));
+  EXPECT_NE(ReadText(cfg_).find("highlite = ABCDEF"), std::string::npos) << ReadText(cfg_);
+  EXPECT_NE(ReadText(cfg_).find("background = 102030"), std::string::npos);
+}
+
+TEST_F(ConfigFileTest, GraphicsModeFailureChangesOneKey) {
+  const struct {
+    int fullscreen, bpp;
+    const char* key;
+    int value;
+  } cases[] = {
+      {1, 32, "bpp", 24}, {1, 24, "bpp", 16}, {1, 16, "bpp", 16},
+      {1, 15, "bpp", 16}, {0, 32, "fullscreen", 1}, {0, 16, "fullscreen", 1},
+  };
+  for (const auto& c : cases) {
+    ModeFallback f = GraphicsModeFallback(c.fullscreen, c.bpp);
+    EXPECT_STREQ(f.key, c.key) << c.fullscreen << "/" << c.bpp;
+    EXPECT_EQ(f.value, c.value) << c.fullscreen << "/" << c.bpp;
+  }
+}
+
+TEST_F(ConfigFileTest, ModeFallbackWritesOnlyItsKey) {
+  Load("[general]\nbpp = 24\nfullscreen = 1\nsound = 0\n\n[sound]\ndigi_card = 0\n");
+  ModeFallback f = GraphicsModeFallback(GameOptions.fullscreen, GameOptions.bpp);
+  ConfigUpdate u;
+  u.SetInt("general", f.key, f.value);
+  ASSERT_TRUE(WriteConfig(cfg_.c_str(), u));
+  EXPECT_EQ(get_config_int("general", "bpp", 0), 16);
+  EXPECT_EQ(get_config_int("general", "fullscreen", 0), 1);
+  EXPECT_EQ(get_config_int("general", "sound", 1), 0);
+  EXPECT_EQ(get_config_int("sound", "digi_card", 1), 0);
+  EXPECT_EQ(get_config_string("options", "volume", nullptr), nullptr);
+}
+
+TEST_F(ConfigFileTest, SettingsSurviveARestartAndForeignLinesStay) {
+  Load("[sound]\ndigi_card = 0\n\n[general]\nbpp = 8\n");
+  GameOptions.fixedwalk = 0;
+  GameOptions.enemyrange = 7;
+  GameOptions.lastlevel = 99;
+  ConfigUpdate u;
+  AddGameOptions(u);
+  ASSERT_TRUE(WriteConfig(cfg_.c_str(), u));
+  EXPECT_FALSE(FileExists(cfg_ + ".new"));
+
+  GameOptionsRecord written = GameOptions;
+  Load(ReadText(cfg_));
+  EXPECT_EQ(memcmp(&GameOptions, &written, sizeof written), 0);
+  EXPECT_EQ(GameOptions.bpp, 32);  // 8 was corrected on reading and stored as 32
+  EXPECT_EQ(GameOptions.fixedwalk, 0);
+  EXPECT_EQ(get_config_int("sound", "digi_card", 1), 0);
+}
+
+TEST_F(ConfigFileTest, FailedWriteKeepsThePreviousFile) {
+  const std::string before = "[general]\nbpp = 16\nfirstrun = 3\n";
+  Load(before);
+  // The folder refuses new files; root ignores that, so the temporary name is taken
+  // by a folder as well.
+  mkdir((cfg_ + ".new").c_str(), 0755);
+  WriteText(cfg_ + ".new/keep", "x");
+  chmod(dir_.path().c_str(), 0555);
+  ConfigUpdate u;
+  u.SetInt("general", "bpp", 24);
+  u.SetInt("general", "firstrun", 0);
+  EXPECT_FALSE(WriteConfig(cfg_.c_str(), u));
+  chmod(dir_.path().c_str(), 0755);
+  EXPECT_EQ(ReadText(cfg_), before);
+  EXPECT_EQ(get_config_int("general", "bpp", 0), 16);  // still reading the old file
+}
+
+TEST_F(ConfigFileTest, TextsCannotBreakTheFileIntoLines) {
+  Load("");
+  ConfigUpdate u;
+  u.SetString("hallfame0", "name", "Bad\nname = x");
+  u.SetString("hallfame0", "quest", "");
+  ASSERT_TRUE(WriteConfig(cfg_.c_str(), u));
+  EXPECT_STREQ(get_config_string("hallfame0", "name", ""), "Bad name = x");
+  EXPECT_EQ(ReadText(cfg_).find("\nname = x"), std::string::npos);
+}
+
+}  // namespace
