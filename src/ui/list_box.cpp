@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/game_data.h"
 #include "ui/bevel_box.h"
 #include "ui/colors.h"
+#include "ui/text.h"
 
 namespace {
 
@@ -24,6 +26,19 @@ const char* Entry(const DIALOG* d, int index) {
 }
 
 int TextColorOf(const DIALOG* d) { return (d->flags & D_DISABLED) ? gui_mg_color : d->fg; }
+
+// Writes an entry in the current font: anti-aliased when it is one of the datafile's
+// colour fonts, plainly otherwise.
+void WriteEntry(BITMAP* bmp, const char* text, int x, int y, int fg, int bg) {
+  for (int index : {kFontDialog, kFontHeading, kFontStandard, kFontSmall}) {
+    if (DataFont(index) && DataFont(index) == font && is_color_font(font)) {
+      rectfill(bmp, x, y, x + text_length(font, text) - 1, y + text_height(font) - 1, bg);
+      DrawTextOnBackground(bmp, index, x, y, fg, bg, text);
+      return;
+    }
+  }
+  textout_ex(bmp, font, text, x, y, fg, bg);
+}
 
 void DrawFocusMark(BITMAP* bmp, int x1, int y1, int x2, int y2) {
   // A dotted outline round the row, with a solid underline in the highlight colour.
@@ -67,7 +82,7 @@ void DrawList(DIALOG* d) {
     while (ustrlen(text) > 1 && text_length(font, text) >= maxText) uremove(text, -1);
 
     rectfill(bmp, d->x + 2, top, d->x + 9, bottom, bg);
-    textout_ex(bmp, font, text, d->x + 10, top, fg, bg);
+    WriteEntry(bmp, text, d->x + 10, top, fg, bg);
     int textEnd = d->x + 10 + text_length(font, text);
     if (textEnd <= areaRight) rectfill(bmp, textEnd, top, areaRight, bottom, bg);
     if (index == d->d1 && (d->flags & D_GOTFOCUS))
