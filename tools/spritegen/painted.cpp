@@ -296,11 +296,25 @@ void TortureRack(Canvas& c) {  // 45 x 20
   c.Outline(nullptr);
 }
 
-void Pillar(Canvas& c) {  // 20 x 20
-  c.Ball(10, 10, 9.2, kStone);
-  c.Ring(10, 10, 6.5, 7.4, Shade(kStone, 0.7));
-  c.Disc(8, 8, 2.0, Shade(kStone, 1.35));
-  c.Grain(0, 0, 20, 20, 0.2, 30);
+void Pillar(Canvas& c) {  // 20 x 20, a fluted column seen from the front
+  auto slab = [&](int x, int y, int w, int h) {
+    for (int i = 0; i < w; ++i) {
+      double t = i / double(w - 1);
+      Rgb s = t < 0.2 ? Shade(kStone, 1.3) : t > 0.75 ? Shade(kStone, 0.62) : kStone;
+      for (int j = 0; j < h; ++j) c.Set(x + i, y + j, s);
+    }
+    c.Fill(x, y, w, 1, Shade(kStone, 1.4));
+  };
+  slab(3, 1, 14, 3);
+  for (int i = 0; i < 10; ++i) {
+    double t = i / 9.0;
+    Rgb s = t < 0.25 ? Shade(kStone, 1.28) : t > 0.7 ? Shade(kStone, 0.6) : kStone;
+    if (i % 3 == 2) s = Shade(s, 0.82);  // the flutes
+    for (int j = 4; j < 16; ++j) c.Set(5 + i, j, s);
+  }
+  slab(4, 16, 12, 1);
+  slab(2, 17, 16, 2);
+  c.Grain(2, 1, 16, 18, 0.18, 30);
   c.Outline(nullptr);
 }
 
@@ -313,21 +327,6 @@ void Crates(Canvas& c) {  // 20 x 20
   };
   crate(8, 7, 11, 32);
   crate(1, 1, 10, 33);
-  c.Outline(nullptr);
-}
-
-void Statue(Canvas& c) {  // 20 x 20
-  Stone(c, 3, 14, 14, 5, kDarkStone, 37);
-  // A robed figure with a raised sword, in pale stone.
-  Rgb s = MakeRgb(170, 170, 176);
-  c.Ball(10, 4, 2.6, s);
-  c.Fill(7, 7, 6, 7, s);
-  c.Fill(6, 9, 8, 5, Shade(s, 0.9));
-  c.Line(7, 7, 7, 13, Shade(s, 1.2));
-  c.Line(13, 2, 13, 9, Shade(s, 1.25));
-  c.Line(12, 9, 14, 9, Shade(s, 0.8));
-  c.Fill(12, 6, 2, 2, Shade(s, 0.9));
-  c.Grain(3, 0, 14, 14, 0.2, 38);
   c.Outline(nullptr);
 }
 
@@ -627,14 +626,6 @@ void ExitGate(Canvas& c) {  // 20 x 20
   c.Outline(nullptr);
 }
 
-// A plain token for a figure whose pixel art is missing: faction colour and a face.
-void FigureToken(Canvas& c, int n) {
-  Rgb body = n <= 4 ? MakeRgb(60, 90, 170) : MakeRgb(120, 120, 120);
-  c.Ball(10, 12, 7.5, body);
-  c.Ball(10, 5, 4.0, MakeRgb(220, 170, 130));
-  c.Outline(nullptr);
-}
-
 }  // namespace
 
 void PictureSize(int n, int& w, int& h) {
@@ -661,7 +652,6 @@ bool PaintPicture(int n, Canvas& c) {
     case 34: Cupboard(c); return true;
     case 35: Tomb(c); return true;
     case 36: TortureRack(c); return true;
-    case 37: Statue(c); return true;
     case 38: Barrel(c); return true;
     case 39: Bones(c); return true;
     case 40: Chest(c); return true;
@@ -681,10 +671,6 @@ bool PaintPicture(int n, Canvas& c) {
     case 54: Eraser(c); return true;
     case 6: ExitGate(c); return true;
     default:
-      if (n >= 1 && n <= 24) {
-        FigureToken(c, n);
-        return true;
-      }
-      return false;
+      return false;  // figures and a few features are pixel art (assets/sprites)
   }
 }
