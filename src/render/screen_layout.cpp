@@ -97,8 +97,12 @@ void DrawScreen(int full, int board, int message, int panel) {
     if (ViewMode == 2) {
       int x, y;
       if (EditingFlag == 0 && CurrentObjectTile(&x, &y)) FollowWithZoom(x, y);
+      // Exactly twice the size (652 wide), cut to the board area.
+      set_clip_rect(BackBuffer, L.boardX, L.boardY, L.boardX + kBoardBitmapW - 1,
+                    L.boardY + kBoardBitmapH - 1);
       stretch_blit(BoardBitmap, BackBuffer, ZoomPixelX(), ZoomPixelY(), kZoomWindowW,
-                   kZoomWindowH, L.boardX, L.boardY, kBoardBitmapW, kBoardBitmapH);
+                   kZoomWindowH, L.boardX, L.boardY, 2 * kZoomWindowW, 2 * kZoomWindowH);
+      set_clip_rect(BackBuffer, 0, 0, BackBuffer->w - 1, BackBuffer->h - 1);
     } else {
       blit(BoardBitmap, BackBuffer, 0, 0, L.boardX, L.boardY, kBoardBitmapW, kBoardBitmapH);
     }

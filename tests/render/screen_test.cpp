@@ -214,6 +214,17 @@ TEST_F(Screen, ZoomedViewStretchesTheWindowAroundTheCurrentObject) {
   // Pixel origin (325, 238): the tile lies at board pixel (500, 375), twice as far in.
   int sx = 11 + (500 - 325) * 2 + 10, sy = 11 + (375 - 238) * 2 + 10;
   EXPECT_EQ(At(BackBuffer, sx, sy), Rgb({255, 0, 0}));
+  // Exactly twice the size: board column 649 fills screen columns 648 and 649, the last
+  // board column 650 only the last screen column; nothing spills beyond the board area.
+  vline(BoardBitmap, 649, 0, 475, makecol(0, 0, 255));
+  DrawScreen(0, 1, 0, 0);
+  EXPECT_EQ(At(BackBuffer, 11 + 648, 300), Rgb({0, 0, 255}));
+  EXPECT_EQ(At(BackBuffer, 11 + 649, 300), Rgb({0, 0, 255}));
+  EXPECT_FALSE(At(BackBuffer, 11 + 647, 300) == Rgb({0, 0, 255}));
+  EXPECT_FALSE(At(BackBuffer, 11 + 650, 300) == Rgb({0, 0, 255}));
+  vline(BoardBitmap, 650, 0, 475, makecol(0, 0, 255));
+  DrawScreen(0, 1, 0, 0);
+  EXPECT_FALSE(At(BackBuffer, 11 + 651, 300) == Rgb({0, 0, 255}));
   EditingFlag = 1;  // the editor never moves the window
   ObjectMap[20][15] = 0;
   ObjectMap[0][0] = 3;
