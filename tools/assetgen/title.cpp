@@ -204,19 +204,20 @@ void Gate(Canvas& out) {
       Rgb col;
       float h;
       if (fy >= floorY) {
-        // Flagstones in perspective, glossy near the torches.
-        float depth = (fy - floorY) / (H - floorY);
-        float z = 1.f / (0.12f + depth);
-        float u = ddx / (W * 0.25f) * (1.f / z) * 10, v = z * 6;
-        Ashlar(u * 40 + 2000, v * 22, 71, 70, Rgb(118, 108, 96), &col, &h);
+        // Flagstones in perspective (eye level at y 240), wet and glossy near the torches.
+        float depth = (fy - floorY) / (H - floorY);  // 0 at the wall .. 1 nearest
+        float u = ddx * (floorY - 240.f) / (fy - 240.f), v = 64500.f / (fy - 240.f);
+        Ashlar(u + 2000, v, 71, 90, Rgb(112, 104, 94), &col, &h, 0.4f);
         s.albedo[i] = col;
-        s.height[i] = h * (0.3f + depth * 0.7f);
-        s.shade[i] = 0.5f + depth * 0.6f;
-        // wet sheen reflecting the flames
+        s.height[i] = h * (0.45f + depth * 0.55f);
+        s.shade[i] = 1.1f + depth * 0.5f;
+        // reflections of the flames and of the cold light in the passage
         for (float tx : {150.f, 501.f}) {
-          float d = std::fabs(fx - tx) / (20 + depth * 30);
-          s.glow[i] = s.glow[i] + Rgb(255, 150, 60) * (0.28f * std::exp(-d * d) * (1.1f - depth) * (0.4f + 0.6f * h));
+          float d = std::fabs(fx - tx) / (14 + depth * 26);
+          s.glow[i] = s.glow[i] + Rgb(255, 150, 60) * (0.3f * std::exp(-d * d) * (1.1f - depth) * (0.4f + 0.6f * h));
         }
+        float pd = std::fabs(ddx) / (r * 0.8f);
+        s.glow[i] = s.glow[i] + Rgb(50, 70, 130) * (0.35f * std::exp(-pd * pd) * (1.f - depth) * (0.4f + 0.6f * h));
       } else if (opening) {
         // The passage: stairs going down into a cold blue light; the portcullis.
         float depthT = (fy - (springY - r)) / (floorY - (springY - r));
