@@ -39,13 +39,13 @@ int Lit(int color, int level, int tr, int tg, int tb) {
   return makecol(r, g, b);
 }
 
-// A pixel of any bitmap as a colour of the current depth; -1 for its mask colour.
-int PixelOf(BITMAP* bmp, int x, int y) {
+// A pixel of any bitmap as a colour of depth `to`; -1 for its mask colour.
+int PixelOf(BITMAP* bmp, int x, int y, int to) {
   int c = getpixel(bmp, x, y);
   if (c < 0 || c == bitmap_mask_color(bmp)) return -1;
   int depth = bitmap_color_depth(bmp);
-  if (depth == bitmap_color_depth(BoardBitmap)) return c;
-  return makecol(getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c));
+  if (depth == to) return c;
+  return makecol_depth(to, getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c));
 }
 
 int DoorColor(int bit) {
@@ -155,12 +155,13 @@ void DrawTile(int x, int y, int mode) {
   bool columnBand = bevel && FloorAt(x, y - 1) == code;
   bool rowBand = bevel && FloorAt(x - 1, y) == code;
   int background = MakeColorFromTriple(ColorTable[kColorBoardBackground]);
+  int depth = bitmap_color_depth(BoardBitmap);
   for (int j = 0; j < kTileInner; j++) {
     for (int i = 0; i < kTileInner; i++) {
       int c = -1;
       if (pic) {
         int sx = turned ? j : i, sy = turned ? kTileInner - 1 - i : j;
-        if (sx < pic->w && sy < pic->h) c = PixelOf(pic, sx, sy);
+        if (sx < pic->w && sy < pic->h) c = PixelOf(pic, sx, sy, depth);
       }
       if (c < 0) c = background;
       int band = 0;
@@ -239,7 +240,7 @@ bool RenderObjectSprite(int slot, BITMAP* dst, int* w, int* h) {
         sx = j;
         sy = sh - 1 - i;
       }
-      int c = PixelOf(spr, sx, sy);
+      int c = PixelOf(spr, sx, sy, bitmap_color_depth(dst));
       putpixel(dst, i, j, c < 0 ? mask : c);
     }
   }
