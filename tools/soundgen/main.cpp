@@ -172,8 +172,10 @@ bool WriteWav(const std::string& path, const Wave& w) {
 // ---- the effects ----
 
 Wave Click(float gain) {
-  Wave w = Noise(3000, 2500, 2, 0.03f, 180, 1, 0.0005f);
-  Add(w, Tone(1800, 1500, 0.03f, 150, 0.0005f), 0, 0.5f);
+  // A short wooden tock: two damped partials and a breath of filtered noise.
+  Wave w = Tone(1250, 1100, 0.045f, 110, 0.0008f);
+  Add(w, Tone(2650, 2500, 0.03f, 170, 0.0005f), 0, 0.45f);
+  Add(w, Noise(3500, 2500, 1.5f, 0.02f, 250, 1, 0.0005f), 0, 0.35f);
   Normalise(w, gain);
   return w;
 }
@@ -456,7 +458,7 @@ int main(int argc, char** argv) {
   }
   std::vector<Wave> fx(28);
   fx[0] = Click(0.15f);
-  fx[1] = Click(0.8f);
+  fx[1] = Click(0.7f);
   fx[2] = Teleport();
   fx[3] = Door();
   fx[4] = TurnEnd();
@@ -490,7 +492,7 @@ int main(int argc, char** argv) {
     if (n < 24) BlockDc(w);
     if (n >= 1 && n < 24) {
       FadeEdges(w, 0.0f, 0.01f);
-      Normalise(w, n == 6 || n == 7 ? 0.6f : 0.85f);
+      Normalise(w, n == 1 || n == 6 || n == 7 ? 0.6f : 0.85f);  // frequent sounds stay softer
     } else if (n >= 24) {
       Normalise(w, 0.7f);
     }
