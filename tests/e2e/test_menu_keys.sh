@@ -1,0 +1,57 @@
+#!/bin/bash
+# Every menu entry opens from its key and from its button alike: keys 2 to 6 show
+# that entry's notice (the same box a click on the button shows, a different one for
+# each entry) and bring the menu back with that entry focused; key 1 opens the quest
+# file selector, and cancelling it returns to the menu.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_helpers.sh"
+e2e_init "$1"
+e2e_write_cfg
+menu_start
+
+# Fingerprint of the open box's middle part (its text lines).
+box_sig() { menu_sig "$E2E_LAST_SHOT" 300 258 200 40; }
+
+declare -A seen
+for n in 2 3 4 5 6; do
+  e2e_key "$n"
+  menu_wait_popup "key $n"
+  sleep 0.3
+  e2e_shot "key-$n"
+  by_key=$(box_sig)
+  e2e_key Return
+  menu_wait_closed "notice of entry $n"
+  menu_expect_focus "$n" "after key $n"
+
+  e2e_click 296 $((MENU_BUTTON_Y[n] + 11))
+  menu_park_pointer
+  menu_wait_popup "button $n"
+  sleep 0.3
+  e2e_shot "click-$n"
+  by_click=$(box_sig)
+  [ "$by_key" = "$by_click" ] || e2e_fail "key $n and button $n open different things"
+  [ -z "${seen[$by_key]}" ] || e2e_fail "entries ${seen[$by_key]} and $n show the same box"
+  seen[$by_key]=$n
+  e2e_key o
+  menu_wait_closed "notice of entry $n (clicked)"
+done
+
+# Key 1: the quest file selector, 296 pixels wide in the middle of the screen, with
+# its title strip in the highlight colour.
+e2e_key 1
+menu_wait_popup "key 1"
+sleep 0.3
+e2e_shot "file-selector"
+[ "$(e2e_pixel "$E2E_LAST_SHOT" 256 203)" = "136 0 0" ] ||
+  e2e_fail "no file selector title strip: $(e2e_pixel "$E2E_LAST_SHOT" 256 203)"
+e2e_key Escape
+menu_wait_closed "file selector"
+menu_expect_focus 1 "after cancelling the file selector"
+e2e_running || e2e_fail "the game ended"
+
+e2e_key X
+menu_wait_popup "exit question"
+e2e_key o
+e2e_wait_exit 20 || e2e_fail "did not exit"
+[ "$E2E_RC" = 0 ] || e2e_fail "exit code $E2E_RC"
+e2e_pass
