@@ -33,23 +33,32 @@ void QuestExtension(char* out, int number) {
 }
 
 const char* BuildQuestPath(const char* name, int number) {
-  char path[kNameMax + 8];
-  CopyText(path, name, kNameMax);
-  // Only the file name is lowered: folders keep their case on this file system.
-  for (char* p = get_filename(path); *p; p++)
-    *p = static_cast<char>(tolower(static_cast<unsigned char>(*p)));
-  const char* ext = get_extension(path);
+  char asGiven[kNameMax + 8];
+  CopyText(asGiven, name, kNameMax);
+  const char* ext = get_extension(asGiven);
   if (ext[0] == '\0' || ext[0] == ' ') {
     char add[5];
     QuestExtension(add, number);
-    strcat(path, add);
+    strcat(asGiven, add);
   }
   const char* folder = "";
-  if (!HasFolderOfItsOwn(path)) {
+  if (!HasFolderOfItsOwn(asGiven)) {
     if (number > 0) folder = QuestsDir;
     if (number < 0) folder = SavesDir;
   }
-  snprintf(LineBuffer, sizeof LineBuffer, "%s%s", folder, path);
+  // Quest files are named in lower case. Only the file name is lowered (folders keep
+  // their case on this file system), and a file that already exists under the name as
+  // given, capitals and all, is still found.
+  char lowered[kNameMax + 8];
+  CopyText(lowered, asGiven, kNameMax + 7);
+  for (char* p = get_filename(lowered); *p; p++)
+    *p = static_cast<char>(tolower(static_cast<unsigned char>(*p)));
+  snprintf(LineBuffer, sizeof LineBuffer, "%s%s", folder, lowered);
+  if (!exists(LineBuffer) && strcmp(lowered, asGiven) != 0) {
+    char original[sizeof LineBuffer];
+    snprintf(original, sizeof original, "%s%s", folder, asGiven);
+    if (exists(original)) CopyText(LineBuffer, original, sizeof LineBuffer - 1);
+  }
   if (GameOptions.developer) {
     PrintMessage(ColorTable[kColorGreen], "check_filename:%s %d", LineBuffer, number);
     RefreshMessages();

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "core/game_options.h"
@@ -74,4 +78,19 @@ TEST_F(QuestPath, DeveloperModeShowsTheCheckedName) {
   GameOptions.developer = 1;
   BuildQuestPath("Barrow", 2);
   EXPECT_STREQ(MessageBuffer, "check_filename:/games/Dunmarrow/quests/barrow.q02 2");
+}
+
+TEST_F(QuestPath, AnExistingFileWithCapitalsIsFound) {
+  char dir[] = "/tmp/questpathXXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  snprintf(QuestsDir, sizeof QuestsDir, "%s/", dir);
+  std::string mixed = std::string(dir) + "/Old Crypt.qst";
+  FILE* f = fopen(mixed.c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  fclose(f);
+  // Found as it is on disk, although new names are written in lower case.
+  EXPECT_EQ(std::string(BuildQuestPath("Old Crypt", 1)), mixed);
+  EXPECT_EQ(std::string(BuildQuestPath("New Crypt", 1)), std::string(dir) + "/new crypt.qst");
+  remove(mixed.c_str());
+  rmdir(dir);
 }
