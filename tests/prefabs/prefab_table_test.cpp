@@ -18,6 +18,11 @@ namespace {
 constexpr int kObjectPictures = 54;
 constexpr int kLastScriptType = 24;
 
+bool IsMaskPink(BITMAP* b, int x, int y) {
+  int c = getpixel(b, x, y), depth = bitmap_color_depth(b);
+  return getr_depth(depth, c) == 255 && getg_depth(depth, c) == 0 && getb_depth(depth, c) == 255;
+}
+
 class PrefabTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -172,6 +177,8 @@ TEST_F(PrefabPicturesTest, MovablePiecesAreOneTileAndFurnitureFitsItsFootprint) 
     if (o.side < kSideStatic) {
       EXPECT_EQ(b->w, 20);
       EXPECT_EQ(b->h, 20);
+      // A figure stands on the floor: its corners show the floor through.
+      EXPECT_TRUE(IsMaskPink(b, 0, 0) && IsMaskPink(b, 19, 0));
     }
     // A footprint is at most the 3 x 3 tiles around the anchor: the drawn picture
     // must stay inside them, or it would paint over tiles nobody redraws.
