@@ -369,48 +369,6 @@ void Bones(Canvas& c) {  // 20 x 20
   c.Outline(nullptr);
 }
 
-void ChestBody(Canvas& c) {
-  Planks(c, 1, 9, 18, 9, kWood, 3, 40);
-  c.Fill(1, 9, 2, 9, kIron);
-  c.Fill(17, 9, 2, 9, Shade(kIron, 0.8));
-  c.Fill(1, 17, 18, 1, Shade(kDarkWood, 0.7));
-}
-
-void Chest(Canvas& c) {  // 20 x 20, closed
-  ChestBody(c);
-  // Curved lid.
-  for (int y = 3; y < 9; ++y)
-    for (int x = 1; x < 19; ++x) {
-      Rgb w = y < 5 ? Shade(kWood, 1.2) : kWood;
-      if (y == 3 && (x < 3 || x > 16)) continue;
-      c.Set(x, y, w);
-    }
-  c.Fill(1, 8, 18, 1, Shade(kDarkWood, 0.8));
-  c.Fill(1, 3, 2, 6, kIron);
-  c.Fill(17, 3, 2, 6, Shade(kIron, 0.8));
-  c.Fill(8, 7, 4, 5, kGold);
-  c.Set(8, 7, Shade(kGold, 1.3));
-  c.Set(9, 9, kInk);
-  c.Set(9, 10, kInk);
-  c.Outline(nullptr);
-}
-
-void OpenChest(Canvas& c) {  // 20 x 20
-  // Lid thrown back, gold heaped inside.
-  c.Fill(2, 0, 16, 5, Shade(kWood, 0.75));
-  c.Fill(2, 0, 2, 5, kIron);
-  c.Fill(16, 0, 2, 5, kIron);
-  c.Fill(1, 5, 18, 4, MakeRgb(60, 36, 22));
-  ChestBody(c);
-  for (int k = 0; k < 9; ++k) {
-    double x = 4 + (Hash(k * 5 + 1) % 12), y = 6 + (Hash(k * 3 + 2) % 4);
-    c.Ball(x, y, 1.6, kGold);
-  }
-  c.Set(6, 6, MakeRgb(255, 250, 200));
-  c.Set(12, 7, MakeRgb(80, 200, 240));
-  c.Outline(nullptr);
-}
-
 void FountainBasin(Canvas& c, bool water) {
   c.Ball(10, 10, 9.3, kStone);
   c.Disc(10, 10, 6.8, Shade(kStone, 0.55));
@@ -654,8 +612,6 @@ bool PaintPicture(int n, Canvas& c) {
     case 36: TortureRack(c); return true;
     case 38: Barrel(c); return true;
     case 39: Bones(c); return true;
-    case 40: Chest(c); return true;
-    case 41: OpenChest(c); return true;
     case 42: FountainBasin(c, true); return true;
     case 43: FountainBasin(c, false); return true;
     case 44: SpentBomb(c); return true;
