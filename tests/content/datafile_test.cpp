@@ -128,6 +128,12 @@ TEST_F(BuiltDatafile, InterfacePicturesHaveTheirSizesAndMasks) {
       EXPECT_TRUE(IsPink(b, 0, 0)) << c.index;
     }
   }
+  // Fill patterns must have power-of-two sides for the pattern drawing modes.
+  for (int i : {kDataHatchPattern, kDataInterfaceTexture}) {
+    BITMAP* b = DataBitmap(i);
+    EXPECT_EQ(b->w & (b->w - 1), 0) << i;
+    EXPECT_EQ(b->h & (b->h - 1), 0) << i;
+  }
   // The pointer's hotspot is its top-left pixel: the tip must be drawn there.
   EXPECT_FALSE(IsPink(DataBitmap(kDataMousePointer), 0, 0));
 }
