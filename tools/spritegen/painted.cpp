@@ -318,15 +318,24 @@ void Pillar(Canvas& c) {  // 20 x 20, a fluted column seen from the front
   c.Outline(nullptr);
 }
 
+// A wooden crate seen from the front and a little from above and the right: front
+// face at (x, y) of w x h, with its top and right faces d pixels deep.
+void Crate(Canvas& c, int x, int y, int w, int h, int d, unsigned seed) {
+  const Rgb top = Shade(kWood, 1.25), side = Shade(kWood, 0.7), frame = kDarkWood;
+  for (int k = 1; k <= d; ++k) {  // top face, shifted right as it recedes
+    for (int i = x + k; i < x + w + k; ++i) c.Set(i, y - k, (k == d || i == x + k) ? Shade(top, 0.85) : top);
+    for (int j = y - k; j < y + h - k; ++j) c.Set(x + w - 1 + k, j, k == d ? Shade(side, 0.8) : side);
+  }
+  Planks(c, x, y, w, h, kWood, 3, seed);
+  c.Frame(x, y, w, h, frame);
+  c.Line(x + 1, y + h - 2, x + w - 2, y + 1, Shade(frame, 1.15));  // diagonal brace
+  c.Line(x + 1, y + h - 3, x + w - 3, y + 1, Shade(kWood, 1.2));
+  c.Set(x + 1, y + 1, Shade(kWood, 1.35));
+}
+
 void Crates(Canvas& c) {  // 20 x 20
-  auto crate = [&](int x, int y, int s, unsigned seed) {
-    Planks(c, x, y, s, s, kWood, 4, seed);
-    c.Frame(x, y, s, s, kDarkWood);
-    c.Line(x + 1, y + 1, x + s - 2, y + s - 2, Shade(kDarkWood, 1.1));
-    c.Set(x + 1, y + 1, Shade(kWood, 1.3));
-  };
-  crate(8, 7, 11, 32);
-  crate(1, 1, 10, 33);
+  Crate(c, 1, 4, 9, 7, 2, 32);
+  Crate(c, 5, 10, 11, 9, 3, 33);
   c.Outline(nullptr);
 }
 
