@@ -416,7 +416,7 @@ Canvas MakeTitle(int which, const std::string& font) {
     Title(c, font, 24, 70);
   } else {
     Hall(c);
-    Title(c, font, 352, 70);
+    Title(c, font, 18, 70);  // above the main menu, which covers the middle
   }
   return c;
 }
