@@ -260,7 +260,11 @@ int TextFieldProc(int msg, DIALOG* d, int c) {
   Measure(d);
   switch (msg) {
     case MSG_START:
-      if (d->d2 == 0)
+      // The game's dialogs pass 0 for a cursor at the end and 1 for one at the start.
+      // The library's own dialogs (the file selector) wrap this procedure, keep their
+      // items from one showing to the next and restart the field whenever they put a
+      // new text in it: there the cursor goes to the end, so the file name shows.
+      if (d->d2 == 0 || d->proc != TextFieldProc)
         d->d2 = ustrlen(Text(d));
       else if (d->d2 == 1)
         d->d2 = 0;

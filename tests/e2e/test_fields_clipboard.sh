@@ -19,7 +19,7 @@ HOVER="525 239"         # on the field, right of that region (the pointer is dra
 e2e_wait_for 15 e2e_region_busy $FIELD 2 || e2e_fail "no file selector with a path in its field"
 sleep 0.3
 
-clip_put() { printf '%s' "$1" | xclip -selection clipboard -i; }
+clip_put() { printf '%s' "$1" | xclip -selection clipboard -i 2>/dev/null; }
 clip_get() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
 clip_is() { [ "$(clip_get)" = "$1" ]; }
 expect_clip() {

@@ -71,6 +71,17 @@ TEST_F(TextFieldTest, StartPlacesTheCursor) {
   }
 }
 
+TEST_F(TextFieldTest, AFieldOfTheLibrarysDialogsStartsWithTheCursorAtTheEnd) {
+  // The file selector wraps the field and restarts it with each new path.
+  Make("/quests/dragon.qst", 40, 0);
+  d.proc = [](int msg, DIALOG* item, int c) { return TextFieldProc(msg, item, c); };
+  for (int stale : {1, 4}) {
+    d.d2 = stale;
+    TextFieldProc(MSG_START, &d, 0);
+    EXPECT_EQ(d.d2, 18);
+  }
+}
+
 TEST_F(TextFieldTest, EditingKeysMoveTheCursorAndChangeTheText) {
   struct Case {
     const char* name;

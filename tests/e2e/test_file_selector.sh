@@ -1,0 +1,164 @@
+#!/bin/bash
+# PLAY QUEST's file selector in the game's look: it lists the quest files of the
+# quests folder (nothing else), shows a sunken list with anti-aliased entries and a
+# focused path field with its cursor; a file of another extension is refused with
+# the alert "Error:" / "You are only allowed to" / "use the 'qst' extension.", and a
+# quest picked by typing its first letters in the list is loaded.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+HERE="$(cd "$(dirname "$0")" && pwd)"
+
+# A quest and two copies under other names, and a file that is no quest.
+python3 "$HERE/board_quest.py" "$E2E_GAME/quests/boardtest.qst" || e2e_fail "could not write the quest"
+cp "$E2E_GAME/quests/boardtest.qst" "$E2E_GAME/quests/alpha.qst"
+cp "$E2E_GAME/quests/boardtest.qst" "$E2E_GAME/quests/bravo.qst"
+echo "not a quest" >"$E2E_GAME/quests/notes.txt"
+
+# A small finder for texts in the game's colour fonts: every pixel of full ink of
+# the letters has one colour, and the space around them mostly another.
+cat >"$E2E_TMP/findtext.cpp" <<'EOF'
+#include <allegro.h>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+int main(int argc, char** argv) {
+  if (argc != 9) { fprintf(stderr, "usage: findtext DAT FONT SHOT.bmp X Y W H TEXT\n"); return 2; }
+  install_allegro(SYSTEM_NONE, &errno, atexit);
+  set_color_depth(32);
+  set_color_conversion(COLORCONV_TOTAL);
+  DATAFILE* dat = load_datafile(argv[1]);
+  if (!dat) { fprintf(stderr, "no datafile %s\n", argv[1]); return 2; }
+  int index = atoi(argv[2]), n = 0;
+  while (dat[n].type != DAT_END) n++;
+  if (index < 0 || index >= n || dat[index].type != DAT_FONT) { fprintf(stderr, "no font %d\n", index); return 2; }
+  FONT* f = static_cast<FONT*>(dat[index].dat);
+  BITMAP* shot = load_bitmap(argv[3], nullptr);
+  if (!shot) { fprintf(stderr, "cannot read %s\n", argv[3]); return 2; }
+  const char* text = argv[8];
+  int tw = text_length(f, text), th = text_height(f);
+  BITMAP* g = create_bitmap(tw, th);
+  int white = makecol(255, 255, 255), black = makecol(0, 0, 0);
+  clear_to_color(g, white);
+  RGB pal[256];
+  for (auto& p : pal) p = RGB{32, 32, 32, 0};  // the lighter steps of the letters
+  pal[1] = RGB{0, 0, 0, 0};                     // full ink
+  set_palette(pal);
+  textout_ex(g, f, text, 0, 0, -1, -1);
+  std::vector<int> ink, paper;  // offsets y * tw + x; paper is where no letter touches
+  for (int y = 0; y < th; y++) {
+    for (int x = 0; x < tw; x++) {
+      int px = getpixel(g, x, y);
+      if (px == black) ink.push_back(y * tw + x);
+      if (px == white) paper.push_back(y * tw + x);
+    }
+  }
+  if (ink.empty()) { fprintf(stderr, "no ink in '%s'\n", text); return 2; }
+  int x0 = atoi(argv[4]), y0 = atoi(argv[5]), x1 = x0 + atoi(argv[6]), y1 = y0 + atoi(argv[7]);
+  for (int y = y0; y + th <= y1 && y + th <= shot->h; y++) {
+    for (int x = x0; x + tw <= x1 && x + tw <= shot->w; x++) {
+      int c = getpixel(shot, x + ink[0] % tw, y + ink[0] / tw);
+      bool ok = true;
+      for (int o : ink)
+        if (getpixel(shot, x + o % tw, y + o / tw) != c) { ok = false; break; }
+      if (!ok) continue;
+      size_t same = 0;
+      for (int o : paper)
+        if (getpixel(shot, x + o % tw, y + o / tw) == c) same++;
+      if (same * 10 > paper.size()) continue;
+      printf("%d %d\n", x, y);
+      return 0;
+    }
+  }
+  return 1;
+}
+EOF
+g++ -O2 -o "$E2E_TMP/findtext" "$E2E_TMP/findtext.cpp" $(pkg-config --cflags --libs allegro) ||
+  e2e_fail "cannot build the text finder"
+
+DIALOG_FONT=120  # dialogs, alerts and lists
+FIELD_FONT=118   # the path field
+# find_text FONT X Y W H TEXT: in the last screenshot; prints where.
+find_text() {
+  convert "$E2E_LAST_SHOT" BMP3:"$E2E_TMP/shot.bmp" || e2e_fail "cannot convert $E2E_LAST_SHOT"
+  "$E2E_TMP/findtext" "$E2E_GAME/Dunmar.dat" "$1" "$E2E_TMP/shot.bmp" "${@:2}" >/dev/null
+  local rc=$?
+  [ "$rc" -le 1 ] || e2e_fail "the text finder failed"
+  return "$rc"
+}
+shows() { find_text "$@" || e2e_fail "'${*: -1}' is not on the screen"; }
+lacks() { ! find_text "$@" || e2e_fail "'${*: -1}' is on the screen"; }
+brightness() { e2e_pixel "$E2E_LAST_SHOT" "$1" "$2" | awk '{print $1 + $2 + $3}'; }
+
+e2e_write_cfg
+e2e_start || e2e_fail "no window"
+e2e_wait_for 20 e2e_region_busy 246 234 100 22 || e2e_fail "no main menu"
+sleep 0.5
+
+# The selector (296 x 202, centred): title strip, path field at y 233..244, list
+# framed from (267, 256) to (532, 350).
+LIST="268 257 264 93"
+e2e_key 1
+e2e_wait_for 15 e2e_region_busy $LIST 4 || e2e_fail "no file list"
+sleep 0.5
+e2e_shot selector
+shows $DIALOG_FONT 252 199 296 30 "file selection"
+for q in alpha.qst boardtest.qst bravo.qst; do shows $DIALOG_FONT $LIST "$q"; done
+lacks $DIALOG_FONT $LIST "notes.txt"
+shows $FIELD_FONT 266 232 266 14 "original.qst"
+
+# The look: the list sits sunken (dark above, light below its rows), its entries
+# are anti-aliased (more than ink and paper in a row of text), and the focused
+# path field shows its cursor in the highlight colour.
+TOP=$(brightness 480 257)
+ROW=$(brightness 480 330)
+BOTTOM=$(brightness 480 349)
+[ "$TOP" -lt "$ROW" ] && [ "$ROW" -lt "$BOTTOM" ] ||
+  e2e_fail "the list is not sunken: top $TOP, rows $ROW, bottom $BOTTOM"
+[ "$(e2e_colors "$E2E_LAST_SHOT" 276 270 80 12)" -gt 3 ] || e2e_fail "list entries are not anti-aliased"
+HL=$(convert "$E2E_LAST_SHOT" -crop 266x12+266+233 +repage txt:- | grep -c 'srgb(136,0,0)')
+[ "$HL" -ge 20 ] || e2e_fail "the focused path field shows no cursor ($HL highlight pixels)"
+
+# A file with another extension is refused.
+printf 'wrong.txt' | xclip -selection clipboard -i 2>/dev/null
+e2e_move 525 239
+e2e_key ctrl+v
+e2e_key Return
+sleep 1
+e2e_shot refused
+shows $DIALOG_FONT 150 150 500 300 "Error:"
+shows $DIALOG_FONT 150 150 500 300 "You are only allowed to"
+shows $DIALOG_FONT 150 150 500 300 "use the 'qst' extension."
+e2e_key Return
+sleep 1
+e2e_wait_for 10 e2e_region_busy 246 234 100 22 || e2e_fail "menu not back after the alert"
+e2e_shot after-refusal
+lacks $DIALOG_FONT 150 150 500 300 "use the 'qst' extension."
+[ "$(e2e_pixel "$E2E_LAST_SHOT" 36 111)" != "255 255 255" ] || e2e_fail "a board was loaded"
+
+# Typing in the list: "b" picks boardtest.qst, "b" again bravo.qst, which the path
+# field then names; Enter loads it and the board appears.
+e2e_key 1
+e2e_wait_for 15 e2e_region_busy $LIST 4 || e2e_fail "no file list the second time"
+sleep 0.5
+e2e_move 400 320
+e2e_key b
+sleep 0.3
+e2e_shot typed-b
+shows $FIELD_FONT 266 232 266 14 "boardtest.qst"
+e2e_key b
+sleep 0.3
+e2e_shot typed-bb
+shows $FIELD_FONT 266 232 266 14 "bravo.qst"
+shows $DIALOG_FONT $LIST "bravo.qst"
+e2e_key Return
+e2e_wait_for 15 e2e_region_busy 300 150 60 40 || true
+sleep 1
+e2e_shot board
+[ "$(e2e_pixel "$E2E_LAST_SHOT" 36 111)" = "255 255 255" ] || e2e_fail "the chosen quest's board is not shown"
+
+e2e_key space
+sleep 1
+e2e_close
+e2e_key Return
+e2e_wait_exit 20 || e2e_fail "still running"
+e2e_pass
