@@ -2,21 +2,13 @@
 
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "core/title_picture.h"
 #include "quest/quest_dialogs.h"
 #include "quest/quest_model.h"
-#include "render/screen_layout.h"
 #include "rules/play_preview.h"
 #include "ui/alert_box.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
-#if __has_include("core/title_picture.h")
-#include "core/title_picture.h"
-#define DUNMARROW_HAS_TITLE_PICTURE 1
-#endif
-#if __has_include("campaign/party.h")
-#include "campaign/party.h"
-#define DUNMARROW_HAS_PARTY 1
-#endif
 
 namespace {
 
@@ -30,27 +22,16 @@ const MenuEntry kEntries[7] = {
     {'5', "GAME MANUAL"},  {'6', "OPTIONS.."},   {'X', "EXIT"},
 };
 
-// Back to the title picture after a mode has used the board area.
-void CloseMode() {
-#ifdef DUNMARROW_HAS_TITLE_PICTURE
-  ShowTitlePicture(2);
-#else
-  if (ExitRequest < 2) DrawScreen(1, 1, 1, 1);
-#endif
-}
-
 void NotBuiltYet(const char* entry) {
   Alert(entry, "This part of the game is not built yet.", " ", "OK", nullptr, 'o', 0);
 }
 
+// Until the briefing and the play loop exist, a loaded quest is shown on the board.
 void PlayQuest() {
-#ifdef DUNMARROW_HAS_PARTY
-  ClearPartyTable();
-#endif
   QuestFileDialog(1);
   if (QuestLoaded == 1) {
     PreviewQuestBoard();
-    CloseMode();
+    ShowTitlePicture(2);
   }
 }
 

@@ -4,16 +4,13 @@
 #include "core/game_options.h"
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "render/side_panel.h"
 #include "ui/alert_box.h"
 #include "ui/bevel_box.h"
 #include "ui/colors.h"
 #include "ui/dialog_layout.h"
 #include "ui/image_ops.h"
 #include "ui/text.h"
-#if __has_include("render/side_panel.h")
-#include "render/side_panel.h"
-#define DUNMARROW_HAS_SIDE_PANEL 1
-#endif
 
 namespace {
 
@@ -111,13 +108,6 @@ void DrawShadowBox(BITMAP* bmp, const DIALOG* d) {
   }
 }
 
-// A check box about an object shows that object in the side panel.
-void ShowObjectInPanel(int object) {
-#ifdef DUNMARROW_HAS_SIDE_PANEL
-  ShowPanel(object);
-#endif
-}
-
 int StaticTextColor(const DIALOG* d) { return (d->flags & D_DISABLED) ? gui_mg_color : d->fg; }
 
 }  // namespace
@@ -171,7 +161,8 @@ int CheckProc(int msg, DIALOG* d, int c) {
   switch (msg) {
     case MSG_GOTFOCUS: {
       const char* object = static_cast<const char*>(d->dp2);
-      if (object && *object) ShowObjectInPanel(static_cast<unsigned char>(object[0]));
+      // The panel shows the object the box is about and refreshes its screen area.
+      if (object && *object) ShowPanel(static_cast<unsigned char>(object[0]));
       return d_button_proc(msg, d, c);
     }
     case MSG_KEY:

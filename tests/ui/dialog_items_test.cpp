@@ -3,6 +3,7 @@
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "core/program_state.h"
+#include "render/side_panel.h"
 #include "support/fake_game_data.h"
 #include "support/scripted_platform.h"
 #include "ui/colors.h"
@@ -203,6 +204,19 @@ TEST_F(DialogItems, CheckBoxKeyTogglesWithAClickUnlessDisabled) {
   EXPECT_FALSE(d.flags & D_SELECTED);
   EXPECT_EQ(TestPlatform().played.size(), 2u);
   screen = oldScreen;
+}
+
+TEST_F(DialogItems, CheckBoxAboutAnObjectShowsItInThePanelOnFocus) {
+  const char about[] = {7, 0};
+  DIALOG d = Item(CheckProc, 10, 10, 100, 14, 0, "AB");
+  d.dp2 = const_cast<char*>(about);
+  PanelObject = 0;
+  CheckProc(MSG_GOTFOCUS, &d, 0);
+  EXPECT_EQ(PanelObject, 7);
+  DIALOG plain = Item(CheckProc, 10, 10, 100, 14, 0, "AB");
+  CheckProc(MSG_GOTFOCUS, &plain, 0);
+  EXPECT_EQ(PanelObject, 7);
+  PanelObject = 0;
 }
 
 TEST_F(DialogItems, ShadowBoxPanelShadowAndTitleStrip) {
