@@ -47,6 +47,9 @@ e2e_shot "file-selector"
 e2e_key Escape
 menu_wait_closed "file selector"
 menu_expect_focus 1 "after cancelling the file selector"
+# No quest was loaded, so the board area keeps its title picture.
+[ "$(menu_sig "$MENU_BASE" 380 20 270 170)" = "$(menu_sig "$E2E_LAST_SHOT" 380 20 270 170)" ] ||
+  e2e_fail "cancelling the file selector changed the title picture"
 e2e_running || e2e_fail "the game ended"
 
 e2e_key X
