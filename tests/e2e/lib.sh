@@ -37,6 +37,10 @@
 #                              its window, focus it; sets E2E_PID, E2E_WIN, E2E_VIEW;
 #                              1 if none
 #   e2e_start_nowait [ARGS...] start the game only (for runs that end before a window)
+#   e2e_hold_open NAME         from the next start on, the game waits when it opens a
+#                              file named NAME (e.g. Dunmar.dat) until e2e_release_open
+#                              (60 s at most): the screen before it can be checked
+#   e2e_release_open           lets the held opening go on
 #   e2e_window [TIMEOUT]       wait for the game's window: E2E_WIN is the one titled
 #                              "Dunmarrow" (close requests go there), E2E_VIEW the one
 #                              showing the game, 800 x 600 (screenshots, mouse, focus);
@@ -54,6 +58,10 @@
 #                              (also in $E2E_LAST_SHOT); 1 when it failed
 #   e2e_pixel FILE X Y         print "R G B" of a pixel of a picture
 #   e2e_colors FILE X Y W H    print the number of distinct colours in a rectangle
+#   e2e_count_color FILE X Y W H R G B [FUZZ]   print how many pixels of the rectangle
+#                              have the colour (R, G, B), exactly or within FUZZ percent
+#                              (anti-aliased datafile fonts come out a step off, e.g.
+#                              (0, 100, 0) as (0, 101, 0): use 2)
 #   e2e_region_busy X Y W H [MIN]   fresh screenshot; true when the rectangle has at
 #                              least MIN (default 3) colours, i.e. something is drawn
 #   e2e_region_plain X Y W H   fresh screenshot; true when the rectangle is one colour
@@ -62,9 +70,14 @@
 #                              1 when it is still running (then it is killed)
 #   e2e_running                true while the game runs
 #   e2e_cfg_get S K [FILE]     a value of dunmar.cfg (or FILE), empty when missing
+#   e2e_cfg_load [FILE]        reads all of dunmar.cfg (or FILE) at once into the
+#                              array E2E_CFG: ${E2E_CFG[general.bpp]}; 1 when missing
 #   e2e_log                    print the game's output so far
 #   e2e_fail MSG               report, take a last screenshot, exit 1 (temp folder kept)
 #   e2e_pass                   report success, exit 0
+#
+# The X screen is 1024x768x24; set E2E_SCREEN (e.g. 640x480x24) before e2e_init for
+# another one.
 #
 # Needs Xvfb, xdotool, imagemagick (import, convert) and a C compiler with the X11
 # headers for the close-button helper (built by CMake as e2e-tools/xclose, else here).
@@ -125,7 +138,7 @@ e2e_pass() {
 e2e_start_x() {
   local fdfile="$E2E_TMP/display"
   : >"$fdfile"
-  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$fdfile" \
+  Xvfb -displayfd 9 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp -noreset 9>"$fdfile" \
     >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_XVFB_PID=$!
   local i
@@ -223,13 +236,51 @@ e2e_cfg_get() {
   ' "$file"
 }
 
+declare -gA E2E_CFG=()
+e2e_cfg_load() {
+  local file="${1:-$E2E_GAME/dunmar.cfg}" line sec="" val
+  E2E_CFG=()
+  [ -f "$file" ] || return 1
+  while IFS= read -r line || [ -n "$line" ]; do
+    line="${line%$'\r'}"
+    if [[ $line =~ ^\[(.*)\][[:space:]]*$ ]]; then
+      sec="${BASH_REMATCH[1]}"
+    elif [[ $line =~ ^[[:space:]]*([^=#[:space:]]([^=]*[^=[:space:]])?)[[:space:]]*=[[:space:]]*(.*)$ ]]; then
+      val="${BASH_REMATCH[3]}"
+      val="${val%"${val##*[![:space:]]}"}"
+      E2E_CFG["$sec.${BASH_REMATCH[1]}"]="$val"
+    fi
+  done <"$file"
+  return 0
+}
+
 e2e_running() { [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; }
+
+E2E_HOLD_NAME=""
+e2e_hold_open() {
+  local lib="${DUNMARROW_BUILD_DIR:-}/e2e-tools/hold_open.so" src
+  if [ -z "${DUNMARROW_BUILD_DIR:-}" ] || [ ! -f "$lib" ]; then
+    src="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/tools/hold_open.c"
+    lib="$E2E_TMP/hold_open.so"
+    [ -f "$lib" ] || cc -O1 -shared -fPIC -o "$lib" "$src" -ldl || e2e_fail "cannot build $src"
+  fi
+  E2E_HOLD_LIB="$lib"
+  E2E_HOLD_NAME="$1"
+  rm -f "$E2E_TMP/hold-gate"
+}
+
+e2e_release_open() { : >"$E2E_TMP/hold-gate"; }
 
 e2e_start_nowait() {
   E2E_WIN=""
   E2E_VIEW=""
   E2E_RC=""
-  (cd "$E2E_GAME" && exec ./dunmarrow "$@") >>"$E2E_TMP/game.log" 2>&1 &
+  if [ -n "$E2E_HOLD_NAME" ]; then
+    (cd "$E2E_GAME" && LD_PRELOAD="$E2E_HOLD_LIB" E2E_HOLD_NAME="$E2E_HOLD_NAME" \
+      E2E_HOLD_GATE="$E2E_TMP/hold-gate" exec ./dunmarrow "$@") >>"$E2E_TMP/game.log" 2>&1 &
+  else
+    (cd "$E2E_GAME" && exec ./dunmarrow "$@") >>"$E2E_TMP/game.log" 2>&1 &
+  fi
   E2E_PID=$!
 }
 
@@ -355,6 +406,13 @@ e2e_pixel() {
 
 e2e_colors() {
   convert "$1" -crop "$4x$5+$2+$3" +repage -format '%k\n' info:
+}
+
+e2e_count_color() {
+  local c="rgb($6,$7,$8)"
+  convert "$1" -crop "$4x$5+$2+$3" +repage -fuzz "${9:-0}%" \
+    -fill black +opaque "$c" -fill white -opaque "$c" \
+    -format '%[fx:round(mean*w*h)]\n' info:
 }
 
 E2E_SHOT_SEQ=0
