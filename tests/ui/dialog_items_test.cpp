@@ -112,6 +112,14 @@ TEST_F(DialogItems, ButtonKeyClicksShowsItPressedThenActs) {
   EXPECT_EQ(PixelAt(bmp, 23, 23), RgbOf(ShadeColor(d.bg, -3)));
 }
 
+TEST_F(DialogItems, ButtonMouseClickPlaysTheClickWithoutThePause) {
+  DIALOG d = Item(ButtonProc, 20, 20, 60, 22, D_EXIT, "OK");
+  ButtonProc(MSG_CLICK, &d, 0);
+  ASSERT_EQ(TestPlatform().played.size(), 1u);
+  EXPECT_EQ(TestPlatform().played[0].sample, click);
+  EXPECT_EQ(TestPlatform().waitedMs, 0);
+}
+
 TEST_F(DialogItems, ClickVolumeFollowsTheSettingWithinTheSampleRange) {
   const int volumes[][2] = {{0, 0}, {4, 100}, {10, 250}, {40, 255}, {-3, 0}};
   for (const auto& v : volumes) {
