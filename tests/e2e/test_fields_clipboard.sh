@@ -36,13 +36,16 @@ e2e_key ctrl+c
 expect_clip "dragonkeep" "paste, type, copy"
 e2e_shot pasted
 
-# The right-click menu opens at the pointer: "Copy", "Cut", "Paste", one below the other.
-# The pointer goes back over the field afterwards: the focus follows the mouse.
+# The right-click menu opens at the pointer: "Copy", "Cut", "Paste", one below the
+# other. The pointer steps aside onto the field, off the menu, and the entry is picked
+# with the keys (the first Down lights "Copy").
 menu_pick() {  # $1: 0 Copy, 1 Cut, 2 Paste
   e2e_click $HOVER 3
   sleep 0.4
-  set -- $1 $HOVER
-  e2e_click $(($2 + 25)) $(($3 + 8 + 16 * $1))
+  e2e_move 470 239
+  local i
+  for i in $(seq 0 "$1"); do e2e_key Down; done
+  e2e_key Return
   sleep 0.3
   e2e_move $HOVER
 }
