@@ -1,0 +1,17 @@
+// The quests that ship with the game. Each plan builds its quest into the model and
+// returns what is wrong with it (nothing, when it may be written).
+#pragma once
+#include <string>
+#include <vector>
+
+struct QuestPlan {
+  const char* fileName;  // inside the quests folder
+  std::vector<std::string> (*build)();
+};
+
+// The stand-alone quest.
+std::vector<std::string> BuildLanternCrypt();
+// The three chapters of the campaign.
+std::vector<std::string> BuildWinterCrown1();
+std::vector<std::string> BuildWinterCrown2();
+std::vector<std::string> BuildWinterCrown3();
