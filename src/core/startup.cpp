@@ -67,6 +67,12 @@ void TellUser(const char* text) {
   waitpid(child, &status, 0);
 }
 
+void RequestedQuestPath(const char* argument, char* out, int n) {
+  snprintf(out, n, "%s", argument ? argument : "");
+  if (access(out, F_OK) == 0) return;
+  for (char* p = out; *p; p++) *p = static_cast<char>(tolower(static_cast<unsigned char>(*p)));
+}
+
 namespace {
 
 FONT* gBuiltinFont = nullptr;
@@ -173,12 +179,8 @@ void PrintSystemLines() {
 
 // A quest named on the command line opens in the editor.
 void EditRequestedQuest(const char* argument) {
-  // Quest names are lower case; a path as given is kept when it exists, because
-  // folders of this system tell upper from lower case.
   char name[1024];
-  snprintf(name, sizeof name, "%s", argument);
-  if (access(name, F_OK) != 0)
-    for (char* p = name; *p; p++) *p = static_cast<char>(tolower(static_cast<unsigned char>(*p)));
+  RequestedQuestPath(argument, name, sizeof name);
   PrintMessage(ColorTable[kColorDarkRed], "Requested to edit: %s", name);
   RefreshMessages();
   LoadQuest(name);

@@ -8,6 +8,11 @@ int RunProgram(int argc, char** argv);
 extern float SinTable[361];
 void FillSinTable();
 
+// The quest file a command-line argument names. Quest names are lower case, so the
+// argument is lowered, unless a file of exactly that name exists: folders here tell
+// upper from lower case.
+void RequestedQuestPath(const char* argument, char* out, int n);
+
 // A start-up failure told to the player when the screen is gone: the text goes to the
 // error output and, on a desktop, into a message box of its own that does not hold up
 // the program's exit. With DUNMARROW_NO_MESSAGE_BOX=1 in the environment (automated
