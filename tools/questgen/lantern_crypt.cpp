@@ -102,6 +102,8 @@ std::vector<std::string> BuildLanternCrypt() {
   shaman.inventory[kInvRedKeys] = 1;
   q.Put(kGoblin, 15, 4);
   q.Put(kRubble, 10, 6);  // the smashed seals
+  q.PutTurned(kBookcase, 10, 4);
+  q.Put(kFountain, 17, 3);
   q.Omen(13, 4, 20, "Hundreds of dead lanterns hang from rusted chains above the altar.",
          "A goblin voice screeches: \"Mine! The red key is mine!\"");
 

@@ -181,6 +181,7 @@ std::vector<std::string> BuildWinterCrown1() {
   q.Put(kRubble, 3, 1);
   q.Put(kStatue, 4, 4);
   q.Put(kBones, 3, 12);
+  SetName(q.Put(kGoblin, 3, 7), "Goblin Sentry");
   q.Omen(4, 9, 21, "Orc tracks in the snow lead into a tunnel mouth in the rock.",
          "From somewhere inside comes the beat of drums.");
 
