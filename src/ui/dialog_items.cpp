@@ -1,5 +1,7 @@
 #include "ui/dialog_items.h"
 
+#include <cstdlib>
+
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "core/platform.h"
@@ -104,9 +106,23 @@ void DrawShadowBox(BITMAP* bmp, const DIALOG* d) {
   if (!title && d->w == 296) title = "file selection";
   if (title) {
     rectfill(bmp, x + 3, y + 3, x + w - 4, y + 3 + DialogLayout.TitleBarHeight, HighlightColor);
-    DrawText(bmp, kFontDialog, x + 6, y + 6, d->fg, "%s", title);
+    DrawText(bmp, kFontDialog, x + 6, y + 6, TitleTextColor(d->fg, HighlightColor), "%s", title);
   }
 }
+
+int Luma(int c) { return (30 * getr(c) + 59 * getg(c) + 11 * getb(c)) / 100; }
+
+}  // namespace
+
+int TitleTextColor(int fg, int strip) {
+  // Dark text on the default dark-red strip cannot be read: when the text colour
+  // is too close in brightness to the strip, write the title in a light cream (or,
+  // on a light strip, in black) instead.
+  if (abs(Luma(fg) - Luma(strip)) >= 90) return fg;
+  return Luma(strip) < 128 ? makecol(255, 236, 170) : makecol(0, 0, 0);
+}
+
+namespace {
 
 int StaticTextColor(const DIALOG* d) { return (d->flags & D_DISABLED) ? gui_mg_color : d->fg; }
 

@@ -41,3 +41,7 @@ constexpr int kButtonPressMs = 70;
 // The pause an idle dialog takes between looks at the keyboard and mouse: short
 // enough to feel instant, long enough to leave the processor alone.
 constexpr int kIdleYieldMs = 10;
+
+// The colour a framed box writes its title in over a strip of the given colour:
+// the item's own colour when it stands out, else a light or dark one that does.
+int TitleTextColor(int fg, int strip);

@@ -256,9 +256,22 @@ TEST_F(DialogItems, ShadowBoxPanelShadowAndTitleStrip) {
     EXPECT_EQ(PixelAt(bmp, x + 4, y + 3 + 16), c.strip ? kHigh : kTexture);
     EXPECT_EQ(PixelAt(bmp, x + 4, y + 4 + 16), kTexture);
     if (c.strip) {
-      EXPECT_TRUE(Near(InkAt(x + 6, y + 6), kFg, 3));
+      EXPECT_TRUE(Near(InkAt(x + 6, y + 6), RgbOf(TitleTextColor(Col(kFg), Col(kHigh))), 3));
     }
   }
+}
+
+TEST_F(DialogItems, TitlesStayReadableOnTheirStrip) {
+  struct Case {
+    Rgb fg, strip, expected;
+  } cases[] = {
+      {{36, 26, 0}, {136, 0, 0}, {255, 236, 170}},     // default colours: dark on dark red
+      {{250, 250, 250}, {136, 0, 0}, {250, 250, 250}},  // a light text keeps its colour
+      {{20, 20, 20}, {230, 230, 120}, {20, 20, 20}},    // dark text on a light strip
+      {{200, 200, 200}, {230, 230, 200}, {0, 0, 0}},    // light text on a light strip
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(RgbOf(TitleTextColor(Col(c.fg), Col(c.strip))), c.expected);
 }
 
 TEST_F(DialogItems, StaticTextsAlignAndGreyWhenDisabled) {
