@@ -22,10 +22,13 @@
 #
 # Everything lives under one temp folder ($E2E_TMP): the copy of the program folder
 # ($E2E_GAME, the game's dunmar.cfg is $E2E_GAME/dunmar.cfg), HOME and XDG_DATA_HOME
-# (the real home folder is never touched; DUNMARROW_NO_MESSAGE_BOX=1 keeps start-up
-# failures on the game's output instead of a message box), screenshots ($E2E_SHOTS) and the game's
-# output ($E2E_TMP/game.log). On exit the game and the X server are killed; the temp
-# folder is deleted after a pass and kept (its path printed) after a failure.
+# (the real home folder is never touched), screenshots ($E2E_SHOTS) and the game's
+# output ($E2E_TMP/game.log). DUNMARROW_NO_MESSAGE_BOX=1 keeps start-up failures on
+# that output instead of a message box. On exit the game and the X server are killed;
+# the temp folder is deleted after a pass and kept (its path printed) after a failure.
+#
+# Leaving the game: Escape or the close button brings "  Exit Dunmarrow?  ", which
+# e2e_key o confirms; the game then writes dunmar.cfg and ends with code 0.
 #
 # Functions (every wait is bounded; times in seconds):
 #   e2e_init DIR               set up; DIR is the program folder (build/game)
