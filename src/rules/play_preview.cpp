@@ -46,8 +46,8 @@ int PreviewQuestBoard() {
   DrawWholeBoard();
   ShowPanel(FirstShownObject());
   PrintMessage(TextColor2, "Press a key or click to return to the menu.");
+  // The file selector has emptied the keyboard buffer already.
   DrawScreen(1, 1, 1, 1);
-  Sys().ClearKeys();
 
   bool wasDown = false, dragging = false;
   while (ExitRequest == 0) {
