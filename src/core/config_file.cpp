@@ -181,3 +181,10 @@ bool WriteConfig(const char* path, const ConfigUpdate& update) {
   set_config_file(path);
   return ok;
 }
+
+bool StoreGraphicsModeFallback(const char* path, int fullscreen, int bpp) {
+  ModeFallback fallback = GraphicsModeFallback(fullscreen, bpp);
+  ConfigUpdate update;
+  update.SetInt("general", fallback.key, fallback.value);
+  return WriteConfig(path, update);
+}

@@ -30,6 +30,8 @@ struct ModeFallback {
   int value;
 };
 ModeFallback GraphicsModeFallback(int fullscreen, int bpp);
+// Writes just that key into the file at path (see WriteConfig); false when it failed.
+bool StoreGraphicsModeFallback(const char* path, int fullscreen, int bpp);
 
 // Values to store, in the order they were set.
 class ConfigUpdate {

@@ -101,10 +101,7 @@ int FailGraphicsMode() {
            "Unable to set graphic mode\n%s\nWriting alternate config... Please restart the game.\n",
            error);
   TellUser(text);
-  ModeFallback fallback = GraphicsModeFallback(GameOptions.fullscreen, GameOptions.bpp);
-  ConfigUpdate update;
-  update.SetInt("general", fallback.key, fallback.value);
-  if (!WriteConfig(ConfigPath, update)) {
+  if (!StoreGraphicsModeFallback(ConfigPath, GameOptions.fullscreen, GameOptions.bpp)) {
     snprintf(text, sizeof text, "Could not write %s.", ConfigPath);
     TellUser(text);
   }

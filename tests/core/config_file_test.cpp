@@ -103,15 +103,17 @@ TEST_F(ConfigFileTest, GraphicsModeFailureChangesOneKey) {
 
 TEST_F(ConfigFileTest, ModeFallbackWritesOnlyItsKey) {
   Load("[general]\nbpp = 24\nfullscreen = 1\nsound = 0\n\n[sound]\ndigi_card = 0\n");
-  ModeFallback f = GraphicsModeFallback(GameOptions.fullscreen, GameOptions.bpp);
-  ConfigUpdate u;
-  u.SetInt("general", f.key, f.value);
-  ASSERT_TRUE(WriteConfig(cfg_.c_str(), u));
+  ASSERT_TRUE(StoreGraphicsModeFallback(cfg_.c_str(), GameOptions.fullscreen, GameOptions.bpp));
   EXPECT_EQ(get_config_int("general", "bpp", 0), 16);
   EXPECT_EQ(get_config_int("general", "fullscreen", 0), 1);
   EXPECT_EQ(get_config_int("general", "sound", 1), 0);
   EXPECT_EQ(get_config_int("sound", "digi_card", 1), 0);
   EXPECT_EQ(get_config_string("options", "volume", nullptr), nullptr);
+
+  // A window that failed: the next start is full screen, the depth stays.
+  Load("[general]\nbpp = 15\nfullscreen = 0\n");
+  ASSERT_TRUE(StoreGraphicsModeFallback(cfg_.c_str(), GameOptions.fullscreen, GameOptions.bpp));
+  EXPECT_EQ(ReadText(cfg_), "[general]\nbpp = 15\nfullscreen = 1\n");
 }
 
 TEST_F(ConfigFileTest, SettingsSurviveARestartAndForeignLinesStay) {
