@@ -214,7 +214,8 @@ std::vector<std::string> BuildWinterCrown1() {
   SetScript(q.Put(kWeaponRack, 22, 1), kScriptGive, 0, 0, kGiveFighterOffence, 1, 13,
             "You take a heavy war axe from the smugglers' hidden rack.",
             "A fighter's offence increases by one.");
-  SetChestGold(q.Put(kTreasureChest, 23, 3), 100, "The smugglers' own savings, hidden from the orcs.");
+  SetChestGold(q.Put(kTreasureChest, 23, 3), 100,
+               "The smugglers' own savings, hidden from the orcs.");
 
   // Grumak's hall.
   q.Put(kThrone, 20, 8);
@@ -314,7 +315,8 @@ std::vector<std::string> BuildWinterCrown2() {
   SetName(trader, "Trader Tobin");
   CopyText(trader.text1, "\"Warm faces at last! Buy something, friends, and get me out of here.\"",
            kScriptTextLen);
-  SetChestGold(q.Put(kTreasureChest, 5, 17), 80, "Tobin's strongbox. \"Take it, take it - just keep them away!\"");
+  SetChestGold(q.Put(kTreasureChest, 5, 17), 80,
+               "Tobin's strongbox. \"Take it, take it - just keep them away!\"");
   q.Put(kBarrel, 1, 17);
 
   // The crystal well.
@@ -329,7 +331,8 @@ std::vector<std::string> BuildWinterCrown2() {
   q.Put(kAltar, 21, 11);
   q.Put(kPillar, 18, 11);
   q.Put(kMagicCircle, 18, 16);
-  SetChestGold(q.Put(kTreasureChest, 24, 11), 150, "Hrimwen's hoard: coins frozen together in a block of ice.");
+  SetChestGold(q.Put(kTreasureChest, 24, 11), 150,
+               "Hrimwen's hoard: coins frozen together in a block of ice.");
   SetName(q.Put(kIceWitch, 22, 14), "Hrimwen");
   q.Put(kFrostTroll, 19, 12);
   q.Put(kYeti, 23, 16);
@@ -409,7 +412,8 @@ std::vector<std::string> BuildWinterCrown3() {
 
   // The keepers' hidden shrine.
   q.Put(kMagicCircle, 4, 10);
-  SetChestGold(q.Put(kTreasureChest, 2, 11), 120, "The keepers' last offering, left for whoever came after.");
+  SetChestGold(q.Put(kTreasureChest, 2, 11), 120,
+               "The keepers' last offering, left for whoever came after.");
   q.Put(kStatue, 5, 9);
 
   // The torture chamber.
@@ -428,7 +432,8 @@ std::vector<std::string> BuildWinterCrown3() {
   q.Put(kPillar, 20, 15);
   q.Put(kStatue, 18, 17);
   q.Put(kStatue, 24, 17);
-  SetChestGold(q.Put(kTreasureChest, 24, 15), 200, "Varn's war chest, meant to pay an army of beastmen.");
+  SetChestGold(q.Put(kTreasureChest, 24, 15), 200,
+               "Varn's war chest, meant to pay an army of beastmen.");
   ObjectRecord& varn = q.Put(kChaosSorcerer, 23, 12);
   SetName(varn, "Varn the Hollow");
   SetScript(varn, kScriptGameWonRevealAll, 0, 0, 0, 0, 17,
