@@ -417,6 +417,43 @@ TEST_P(ShippedQuest, MadeDoorsOpenOnlyIntoWalkableTiles) {
   }
 }
 
+// Every script names a sound the datafile has, an action the game knows, and a tile,
+// amount or partner that exists: a trap door needs another trap door to lead to.
+TEST_P(ShippedQuest, ScriptsNameThingsThatExist) {
+  int hatches = 0;
+  for (int slot = 1; slot <= ObjectCount; slot++)
+    hatches += ObjectTable[slot].scriptvar[kScriptType] == 20;
+  for (int slot = 1; slot <= ObjectCount; slot++) {
+    const ObjectRecord& o = ObjectTable[slot];
+    const int type = o.scriptvar[kScriptType];
+    const int x = o.scriptvar[kScriptX], y = o.scriptvar[kScriptY];
+    SCOPED_TRACE(std::to_string(slot) + " " + o.name + ", script " + std::to_string(type));
+    EXPECT_TRUE((type >= 0 && type <= 24) || type == 100 || type == 101);
+    const int sound = o.scriptvar[kScriptSound];
+    EXPECT_TRUE(sound >= 0 && sound < kSoundKinds) << "sound " << sound;
+    if (sound > 0) {
+      EXPECT_NE(EffectSample(sound), nullptr) << "sound " << sound;
+    }
+    EXPECT_TRUE(o.scriptvar[kScriptRepeatable] == 0 || o.scriptvar[kScriptRepeatable] == 1);
+    switch (type) {
+      case 2:
+        EXPECT_TRUE(x >= 0 && x <= 9 && y > 0) << "give " << x << ", amount " << y;
+        break;
+      case 12: case 14: case 16: case 24:
+        EXPECT_TRUE(OnBoard(x, y)) << x << "," << y;
+        break;
+      case 20:
+        if (x < 1 && y < 1) {
+          EXPECT_GE(hatches, 2) << "a trap door with nowhere to lead";
+        } else {
+          EXPECT_TRUE(OnBoard(x, y)) << x << "," << y;
+        }
+        break;
+      default: break;
+    }
+  }
+}
+
 TEST_P(ShippedQuest, EveryLockedDoorHasAKeyThePartyCanReach) {
   Reach r = PartyReach();
   if (AnyDoor(kRed)) {
