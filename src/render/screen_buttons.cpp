@@ -31,6 +31,9 @@ constexpr int kBoardLeftX = 11, kBoardShiftedX = 138;
 // Which panel a left press grabbed: 0 none, 1 message panel, 2 side panel.
 int gDragging = 0;
 
+// Whether each button's label was last drawn lit.
+bool gDrawnLit[4] = {false, false, false, false};
+
 bool Inside(int x, int y, int x1, int y1, int x2, int y2) {
   return x >= x1 && x <= x2 && y >= y1 && y <= y2;
 }
@@ -91,7 +94,13 @@ void DrawButton(int i) {
   int state = ButtonState[i];
   DrawBevelBox(BackBuffer, x1, y1, x2, y2, gui_bg_color, state == kButtonClicked ? 4 : 3);
   const char* label = (EditingFlag > 0 ? EditorButtonLabels : PlayButtonLabels)[i];
-  int color = state == kButtonIdle ? MakeColorFromTriple(TextColor1) : HighlightColor;
+  // The label lights up under the mouse. A full repaint marks every button as hovered
+  // until the mouse is next read, so the pointer itself decides.
+  bool lit = state == kButtonClicked ||
+             (state == kButtonHover &&
+              Inside(Sys().MouseX(), Sys().MouseY(), x1, y1, x2, y2));
+  int color = lit ? HighlightColor : MakeColorFromTriple(TextColor1);
+  gDrawnLit[i] = lit;
   int h = y2 - y1;
   int push = state == kButtonClicked ? 1 : 0;
   DrawTextCentred(BackBuffer, kFontDialog, x1 + 1 + (x2 - x1) / 2 + push,
@@ -180,6 +189,7 @@ void UpdateMouse() {
     } else if (s == kButtonHover && !over) {
       s = kButtonIdle;
     }
-    if (s != before) DrawButton(i);
+    bool lit = s == kButtonClicked || (s == kButtonHover && over);
+    if (s != before || lit != gDrawnLit[i]) DrawButton(i);
   }
 }

@@ -2,6 +2,20 @@
 
 using Screen = RenderTest;
 
+namespace {
+// Whether button i shows its label in the (dark red) highlight colour.
+bool ButtonLit(int i) {
+  int x1, y1, x2, y2;
+  ButtonRect(i, &x1, &y1, &x2, &y2);
+  for (int y = y1 + 2; y < y2 - 1; y++)
+    for (int x = x1 + 2; x < x2 - 1; x++) {
+      Rgb c = At(BackBuffer, x, y);
+      if (c.r > 100 && c.g < 40 && c.b < 40) return true;
+    }
+  return false;
+}
+}  // namespace
+
 TEST_F(Screen, MouseTileInTheWholeBoardView) {
   Install();
   struct Case {
@@ -155,11 +169,18 @@ TEST_F(Screen, ButtonsHoverClickAndReturn) {
   EXPECT_EQ(y1, 11 + 37);
   EXPECT_EQ(x2, 677 + 113);
   EXPECT_EQ(y2, 11 + 59);
+  p.mouseX = 300;
+  p.mouseY = 300;
+  DrawScreen(1, 0, 0, 0);  // every button marked hovered, none lit away from the mouse
+  EXPECT_FALSE(ButtonLit(0));
+  EXPECT_FALSE(ButtonLit(1));
   p.mouseX = x1 + 5;
   p.mouseY = y1 + 5;
   UpdateMouse();
   EXPECT_EQ(ButtonState[1], kButtonHover);
   EXPECT_EQ(ButtonState[0], kButtonIdle);
+  EXPECT_TRUE(ButtonLit(1));
+  EXPECT_FALSE(ButtonLit(0));
   p.mouseButtons = 1;
   UpdateMouse();
   UpdateMouse();  // held: still one click
