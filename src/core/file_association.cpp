@@ -1,14 +1,14 @@
 #include "core/file_association.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "core/detached_process.h"
 
 const char* const kQuestMimeType = "application/x-dunmarrow-quest";
 
@@ -97,23 +97,7 @@ void RunInBackground(const char* tool, const std::string& argument) {
   std::string path;
   if (!FindTool(tool, &path)) return;
   const char* argv[] = {path.c_str(), argument.c_str(), nullptr};
-  pid_t child = fork();
-  if (child < 0) return;
-  if (child == 0) {
-    // The grandchild is adopted by init, so nobody has to reap it.
-    if (fork() == 0) {
-      int null = open("/dev/null", O_RDWR);
-      if (null >= 0) {
-        dup2(null, 0);
-        dup2(null, 1);
-        dup2(null, 2);
-      }
-      execv(argv[0], const_cast<char* const*>(argv));
-    }
-    _exit(0);
-  }
-  int status;
-  waitpid(child, &status, 0);
+  RunDetached(argv, false);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "core/startup.h"
 
 #include <allegro.h>
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -14,6 +12,7 @@
 
 #include "campaign/hall_of_fame.h"
 #include "core/config_file.h"
+#include "core/detached_process.h"
 #include "core/display_hooks.h"
 #include "core/file_association.h"
 #include "core/game_data.h"
@@ -49,22 +48,7 @@ void TellUser(const char* text) {
   // a box of its own. It runs detached, so the game ends at once whatever the box does.
   const char* argv[] = {"xmessage", "-center", "-title", "Dunmarrow", "-buttons", "OK:0",
                         "-default", "OK", text, nullptr};
-  pid_t child = fork();
-  if (child < 0) return;
-  if (child == 0) {
-    if (fork() == 0) {
-      int null = open("/dev/null", O_RDWR);
-      if (null >= 0) {
-        dup2(null, 0);
-        dup2(null, 1);
-        dup2(null, 2);
-      }
-      execvp(argv[0], const_cast<char* const*>(argv));
-    }
-    _exit(0);
-  }
-  int status;
-  waitpid(child, &status, 0);
+  RunDetached(argv, true);
 }
 
 void RequestedQuestPath(const char* argument, char* out, int n) {

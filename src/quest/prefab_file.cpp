@@ -12,33 +12,6 @@
 
 namespace {
 
-constexpr int kPrefabNameLen = 15;
-
-int8_t LowByte(int v) { return static_cast<int8_t>(v & 0xFF); }
-
-// Reads the eight lines of one prefab; true when its second script text was read.
-bool ReadPrefab(ObjectRecord& o) {
-  if (ReadLine(kKeywordColumn) == 0) CopyText(o.name, LineBuffer, kPrefabNameLen);
-  if (ReadLine(kKeywordColumn) == 0) {
-    o.side = LowByte(LineValues[0]);
-    o.exp = LineValues[1];
-    o.kills = LineValues[2];
-    o.id = LineValues[3];
-  }
-  if (ReadLine(kKeywordColumn) == 0)
-    for (int i = 0; i < 10; i++) o.attribute[i] = LowByte(LineValues[i]);
-  if (ReadLine(kKeywordColumn) == 0)
-    for (int i = 0; i < 10; i++) o.inventory[i] = LineValues[i];
-  if (ReadLine(kKeywordColumn) == 0)
-    for (int i = 0; i < 6; i++) o.picture[i] = LineValues[i];
-  if (ReadLine(kKeywordColumn) == 0)
-    for (int i = 0; i < 6; i++) o.scriptvar[i] = LineValues[i];
-  if (ReadLine(kKeywordColumn) == 0) CopyText(o.text1, LineBuffer, kScriptTextLen);
-  if (ReadLine(kKeywordColumn) != 0) return false;
-  CopyText(o.text2, LineBuffer, kScriptTextLen);
-  return true;
-}
-
 void FindMonsterRun() {
   FirstMonsterPrefab = -1;
   MonsterPrefabCount = -1;
@@ -71,7 +44,7 @@ int LoadPrefabs(const char* path) {
   if (ReadLine(0) == 0 && strncmp(LineBuffer, "QPF102", 6) == 0) {
     for (int slot = 1; slot < kMaxObjects; slot++) {
       ObjectRecord& o = PrefabTable[slot];
-      if (ReadPrefab(o)) {
+      if (ReadObjectLines(o)) {
         PrefabCount = slot;
         // Every prefab becomes a board object somewhere: its side must be one the
         // game knows.

@@ -148,24 +148,6 @@ void CheckObject(int slot) {
   }
 }
 
-void ReadObject(ObjectRecord& o) {
-  if (ReadLine(kKeywordColumn) == 0) CopyText(o.name, LineBuffer, kFileNameLen);
-  if (ReadLine(kKeywordColumn) == 0) {
-    o.side = LowByte(LineValues[0]);
-    o.exp = LineValues[1];
-    o.kills = LineValues[2];
-    o.id = LineValues[3];
-  }
-  if (ReadLine(kKeywordColumn) == 0)
-    for (int i = 0; i < 10; i++) o.attribute[i] = LowByte(LineValues[i]);
-  if (ReadLine(kKeywordColumn) == 0)
-    for (int i = 0; i < 10; i++) o.inventory[i] = LineValues[i];
-  if (ReadLine(kKeywordColumn) == 0)
-    for (int i = 0; i < 6; i++) o.picture[i] = LineValues[i];
-  if (ReadLine(kKeywordColumn) == 0)
-    for (int i = 0; i < 6; i++) o.scriptvar[i] = LineValues[i];
-  if (ReadLine(kKeywordColumn) == 0) CopyText(o.text1, LineBuffer, kScriptTextLen);
-}
 
 // Reads rows of a layer; returns how many rows failed.
 int ReadLayer(uint8_t layer[kLayerW][kLayerH], int w, int h) {
@@ -317,6 +299,28 @@ void SaveFailed(const char* name) {
 
 }  // namespace
 
+bool ReadObjectLines(ObjectRecord& o) {
+  if (ReadLine(kKeywordColumn) == 0) CopyText(o.name, LineBuffer, kFileNameLen);
+  if (ReadLine(kKeywordColumn) == 0) {
+    o.side = LowByte(LineValues[0]);
+    o.exp = LineValues[1];
+    o.kills = LineValues[2];
+    o.id = LineValues[3];
+  }
+  if (ReadLine(kKeywordColumn) == 0)
+    for (int i = 0; i < 10; i++) o.attribute[i] = LowByte(LineValues[i]);
+  if (ReadLine(kKeywordColumn) == 0)
+    for (int i = 0; i < 10; i++) o.inventory[i] = LineValues[i];
+  if (ReadLine(kKeywordColumn) == 0)
+    for (int i = 0; i < 6; i++) o.picture[i] = LineValues[i];
+  if (ReadLine(kKeywordColumn) == 0)
+    for (int i = 0; i < 6; i++) o.scriptvar[i] = LineValues[i];
+  if (ReadLine(kKeywordColumn) == 0) CopyText(o.text1, LineBuffer, kScriptTextLen);
+  if (ReadLine(kKeywordColumn) != 0) return false;
+  CopyText(o.text2, LineBuffer, kScriptTextLen);
+  return true;
+}
+
 // ---------------------------------------------------------------- line reader/writer
 
 bool LineStreamEnded() {
@@ -443,11 +447,7 @@ int LoadQuest(const char* pathIn) {
 
   for (int slot = 1;; slot++) {
     ObjectRecord& o = ObjectTable[slot];
-    ReadObject(o);
-    if (ReadLine(kKeywordColumn) == 0) {
-      CopyText(o.text2, LineBuffer, kScriptTextLen);
-      ObjectCount = slot;
-    }
+    if (ReadObjectLines(o)) ObjectCount = slot;
     if (LineStreamEnded() || slot >= kMaxObjects - 1 || MapDataReached) break;
   }
   // A block cut short still leaves a named record behind: it is checked as well.

@@ -35,6 +35,12 @@ bool LineStreamEnded();
 // a comma gets "0": that pads map cells to three digits.
 void WriteLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// Reads the eight keyword lines of one object (name, property, attribute, inventory,
+// picture, scriptvar and the two script texts) into o, each field only when its line
+// was read. True when the second script text was read: the block is complete.
+struct ObjectRecord;
+bool ReadObjectLines(ObjectRecord& o);
+
 // Results of SaveQuest.
 enum SaveQuestResult { kSaveDone = 0, kSaveDeclined = 1, kSaveFailed = 2 };
 

@@ -19,6 +19,7 @@
 #include "core/game_options.h"
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "core/silent_platform.h"
 #include "dungeon/board_access.h"
 #include "dungeon/dungeon_layout.h"
 #include "dungeon/outdoors_layout.h"
@@ -51,27 +52,6 @@ const char kHelp[] =
     "existing file is replaced. The same seed and settings always give the same layers.\n"
     "Exit codes: 0 written, 1 the file could not be written, 2 bad arguments.\n";
 
-// No display, no keyboard: waits are skipped and every question is answered with OK.
-class ToolPlatform : public Platform {
- public:
-  void Wait(int) override {}
-  unsigned NowMs() override { return 0; }
-  bool KeyPressed() override { return false; }
-  int ReadKey() override { return 0; }
-  void ClearKeys() override {}
-  bool KeyDown(int) override { return false; }
-  int KeyShifts() override { return 0; }
-  int MouseX() override { return 0; }
-  int MouseY() override { return 0; }
-  int MouseZ() override { return 0; }
-  int MouseButtons() override { return 0; }
-  int Alert(const char*, const char*, const char*, const char*, const char*, int, int) override {
-    return 1;
-  }
-  void PlaySample(SAMPLE*, int, int, int, int) override {}
-  void AdjustSample(SAMPLE*, int, int, int, int) override {}
-  void StopSample(SAMPLE*) override {}
-};
 
 struct Arguments {
   long seed = 0;
@@ -185,7 +165,7 @@ int main(int argc, char** argv) {
   }
   set_color_depth(32);
   set_color_conversion(COLORCONV_NONE);
-  static ToolPlatform platform;
+  static SilentPlatform platform;
   SetPlatform(&platform);
 
   char exe[1024];

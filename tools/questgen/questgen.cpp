@@ -18,6 +18,7 @@
 #include "core/game_options.h"
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "core/silent_platform.h"
 #include "quest/prefab_file.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
@@ -35,27 +36,6 @@ const QuestPlan kPlans[] = {
     {"wintercrown.q03", BuildWinterCrown3},
 };
 
-// No display and no questions: waits are skipped, every question answered with OK.
-class ToolPlatform : public Platform {
- public:
-  void Wait(int) override {}
-  unsigned NowMs() override { return 0; }
-  bool KeyPressed() override { return false; }
-  int ReadKey() override { return 0; }
-  void ClearKeys() override {}
-  bool KeyDown(int) override { return false; }
-  int KeyShifts() override { return 0; }
-  int MouseX() override { return 0; }
-  int MouseY() override { return 0; }
-  int MouseZ() override { return 0; }
-  int MouseButtons() override { return 0; }
-  int Alert(const char*, const char*, const char*, const char*, const char*, int, int) override {
-    return 1;
-  }
-  void PlaySample(SAMPLE*, int, int, int, int) override {}
-  void AdjustSample(SAMPLE*, int, int, int, int) override {}
-  void StopSample(SAMPLE*) override {}
-};
 
 // The board as a player would see it once everything is revealed; walk scripts get an
 // orange corner mark and look scripts a cyan one, since play never draws them.
@@ -101,7 +81,7 @@ int main(int argc, char** argv) {
   }
   set_color_depth(32);
   set_color_conversion(COLORCONV_NONE);
-  static ToolPlatform platform;
+  static SilentPlatform platform;
   SetPlatform(&platform);
   char exe[1024] = "./questgen";
   ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
