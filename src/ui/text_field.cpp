@@ -5,11 +5,10 @@
 
 #include "core/game_data.h"
 #include "core/platform.h"
+#include "render/side_panel.h"
 #include "ui/clipboard.h"
 #include "ui/colors.h"
 #include "ui/text.h"
-
-void (*TextFieldShowObject)(int object) = nullptr;
 
 namespace {
 
@@ -277,8 +276,8 @@ int TextFieldProc(int msg, DIALOG* d, int c) {
       return D_WANTFOCUS;
     case MSG_GOTFOCUS: {
       const char* object = static_cast<const char*>(d->dp2);
-      if (object && *object && TextFieldShowObject)
-        TextFieldShowObject(static_cast<unsigned char>(object[0]));
+      // The panel shows the object the field is about and refreshes its screen area.
+      if (object && *object) ShowPanel(static_cast<unsigned char>(object[0]));
       return D_O_K;
     }
     case MSG_WANTFOCUS:

@@ -22,10 +22,6 @@ void TextFieldCopy(DIALOG* d);
 void TextFieldCut(DIALOG* d);
 void TextFieldPaste(DIALOG* d);
 
-// Shows an object in the side panel and puts the panel on the screen; installed by
-// whoever owns the panel. Without it a field about an object shows nothing.
-extern void (*TextFieldShowObject)(int object);
-
 // Runs a pop-up menu at (x, y) and returns the chosen entry's index or a negative
 // value (the library's do_menu unless a test installed another).
 using PopupMenuRunner = int (*)(MENU* menu, int x, int y);

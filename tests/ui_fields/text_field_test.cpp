@@ -1,6 +1,7 @@
 #include <cstring>
 #include <string>
 
+#include "render/side_panel.h"
 #include "ui/colors.h"
 #include "ui/text_field.h"
 #include "ui_fields/field_fixture.h"
@@ -189,16 +190,14 @@ TEST_F(TextFieldTest, ALongTextScrollsSoThatTheCursorStaysInView) {
 }
 
 TEST_F(TextFieldTest, GettingTheFocusShowsTheFieldsObjectInThePanel) {
-  static int shown;
-  shown = -1;
-  TextFieldShowObject = [](int object) { shown = object; };
   Make("ab", 20, 0);
+  PanelObject = 0;
   TextFieldProc(MSG_GOTFOCUS, &d, 0);
-  EXPECT_EQ(shown, -1);
+  EXPECT_EQ(PanelObject, 0);
   d.dp2 = const_cast<char*>("\x07");
   TextFieldProc(MSG_GOTFOCUS, &d, 0);
-  EXPECT_EQ(shown, 7);
-  TextFieldShowObject = nullptr;
+  EXPECT_EQ(PanelObject, 7);
+  PanelObject = 0;
 }
 
 TEST_F(TextFieldTest, PasteKeepsTheFirstCharactersThatFitWithTheCursorAfterThem) {
