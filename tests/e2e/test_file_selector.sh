@@ -8,7 +8,8 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
 HERE="$(cd "$(dirname "$0")" && pwd)"
 
-# A quest and two copies under other names, and a file that is no quest.
+# Only these: a quest and two copies under other names, and a file that is no quest.
+rm -f "$E2E_GAME/quests/"*
 python3 "$HERE/board_quest.py" "$E2E_GAME/quests/boardtest.qst" || e2e_fail "could not write the quest"
 cp "$E2E_GAME/quests/boardtest.qst" "$E2E_GAME/quests/alpha.qst"
 cp "$E2E_GAME/quests/boardtest.qst" "$E2E_GAME/quests/bravo.qst"
@@ -135,12 +136,19 @@ e2e_shot after-refusal
 lacks $DIALOG_FONT 150 150 500 300 "use the 'qst' extension."
 [ "$(e2e_pixel "$E2E_LAST_SHOT" 36 111)" != "255 255 255" ] || e2e_fail "a board was loaded"
 
-# Typing in the list: "b" picks boardtest.qst, "b" again bravo.qst, which the path
-# field then names; Enter loads it and the board appears.
+# Tab takes the focus from the path field to the list (the field loses its cursor
+# and keeps its text). Typing in the list: "b" picks boardtest.qst, "b" again
+# bravo.qst, which the path field then names; Enter loads it and the board appears.
+e2e_move 700 100  # away from the dialog: the focus follows the pointer
 e2e_key 1
 e2e_wait_for 15 e2e_region_busy $LIST 4 || e2e_fail "no file list the second time"
 sleep 0.5
-e2e_move 400 320
+e2e_key Tab
+sleep 0.3
+e2e_shot tabbed
+HL=$(convert "$E2E_LAST_SHOT" -crop 266x12+266+233 +repage txt:- | grep -c 'srgb(136,0,0)')
+[ "$HL" = 0 ] || e2e_fail "the path field kept the focus after Tab"
+shows $FIELD_FONT 266 232 266 14 "original.qst"
 e2e_key b
 sleep 0.3
 e2e_shot typed-b
