@@ -24,3 +24,5 @@ void ProgramFile(char* out, int n, const char* name) {
   replace_filename(buf, ExePath, name, sizeof buf);
   snprintf(out, n, "%s", buf);
 }
+
+void UseSingleByteText() { set_uformat(U_ASCII); }

@@ -16,3 +16,9 @@ extern int ExitRequest;
 void InitProgramPaths(const char* exePath);
 // A file beside the executable: ExePath's folder + name, into out (size n).
 void ProgramFile(char* out, int n, const char* name);
+
+// Texts of the game are single bytes: quest and configuration files may hold any byte
+// (a Latin-1 letter from an old editor, say), and the library must never read one as
+// the start of a longer character that runs past a string's end. Call before Allegro
+// is installed.
+void UseSingleByteText();

@@ -198,6 +198,7 @@ void Shutdown() {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
+  UseSingleByteText();
   if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) {
     fprintf(stderr, "Dunmarrow could not start the game library: %s\n", allegro_error);
     return 1;

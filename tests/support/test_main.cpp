@@ -5,6 +5,7 @@
 
 #include "core/game_options.h"
 #include "core/platform.h"
+#include "core/program_state.h"
 #include "quest/quest_model.h"
 #include "render/render_bitmaps.h"
 #include "support/scripted_platform.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  UseSingleByteText();
   if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
     fprintf(stderr, "Allegro could not start without a display\n");
     return 1;

@@ -132,12 +132,19 @@ TEST_F(TextFieldTest, TypingInsertsAtTheCursorUpToTheLimit) {
 }
 
 TEST_F(TextFieldTest, AWideCharacterNeverOverrunsTheBuffer) {
-  // "ab" in a field of 3: one more ASCII character fits, a two-byte one does not.
+  // The game's texts are single bytes, but the field holds to its size in any text
+  // encoding: in UTF-8, "ab" in a field of 3 takes one more ASCII character and not
+  // a two-byte one.
+  set_uformat(U_UTF8);
   Make("ab", 3, 0);
   EXPECT_EQ(Type(0xE9), D_USED_CHAR);
   EXPECT_STREQ(text, "ab");
   EXPECT_EQ(Type('c'), D_USED_CHAR);
   EXPECT_STREQ(text, "abc");
+  set_uformat(U_ASCII);
+  Make("ab", 3, 0);
+  EXPECT_EQ(Type(0xE9), D_USED_CHAR);
+  EXPECT_STREQ(text, "ab\xe9");
 }
 
 TEST_F(TextFieldTest, TabLeavesTheFocusToTheDialogAndInsertsNothing) {

@@ -159,6 +159,7 @@ int main(int argc, char** argv) {
   int early = ParseArguments(argc, argv, args);
   if (early >= 0) return early;
 
+  UseSingleByteText();
   if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
     fprintf(stderr, "dungen: the game library could not start\n");
     return kExitFailed;

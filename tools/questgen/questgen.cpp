@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
     *target = argv[++i];
   }
 
+  UseSingleByteText();
   if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
     fprintf(stderr, "questgen: the game library could not start\n");
     return 1;
