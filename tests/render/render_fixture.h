@@ -11,20 +11,11 @@
 #include "render/screen_buttons.h"
 #include "render/screen_layout.h"
 #include "support/fake_game_data.h"
+#include "support/pixel_colors.h"
 #include "support/scripted_platform.h"
 #include "ui/colors.h"
 
-struct Rgb {
-  int r, g, b;
-  bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
-inline std::ostream& operator<<(std::ostream& os, const Rgb& c) {
-  return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
-inline Rgb At(BITMAP* bmp, int x, int y) {
-  int c = getpixel(bmp, x, y);
-  return {getr(c), getg(c), getb(c)};
-}
+inline Rgb At(BITMAP* bmp, int x, int y) { return PixelAt(bmp, x, y); }
 inline Rgb Of(const ColorTriple& t) { return {t.r, t.g, t.b}; }
 
 class RenderTest : public ::testing::Test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/colors.h"
-#include "ui_test_util.h"
+#include "support/pixel_colors.h"
 
 namespace {
 

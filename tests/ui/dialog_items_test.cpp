@@ -8,7 +8,7 @@
 #include "support/scripted_platform.h"
 #include "ui/colors.h"
 #include "ui/dialog_items.h"
-#include "ui_test_util.h"
+#include "support/pixel_colors.h"
 
 namespace {
 

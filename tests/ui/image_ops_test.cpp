@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/image_ops.h"
-#include "ui_test_util.h"
+#include "support/pixel_colors.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "support/fake_game_data.h"
 #include "ui/colors.h"
 #include "ui/text.h"
-#include "ui_test_util.h"
+#include "support/pixel_colors.h"
 
 namespace {
 

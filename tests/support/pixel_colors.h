@@ -1,4 +1,4 @@
-// Small helpers for the interface tests: colours as comparable triples.
+// Colours of test pictures as comparable triples.
 #pragma once
 #include <allegro.h>
 
