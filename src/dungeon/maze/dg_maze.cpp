@@ -95,10 +95,13 @@ void DgMaze::generate() {
   long remaining = static_cast<long>(usable) * depth_ - 1;
 
   int x, y, z;
-  do {
+  auto drawCell = [&]() {
     x = RandomMod(width_);
     y = RandomMod(height_);
     z = RandomMod(depth_);
+  };
+  do {
+    drawCell();
   } while (!mask_->usable(x, y));
   // A mask split into separate parts can only be carved as far as the first cell's
   // part reaches; stop there instead of searching forever for the rest.
@@ -111,9 +114,7 @@ void DgMaze::generate() {
   while (remaining > 0) {
     if (v == kDgAllDirections) {
       do {
-        x = RandomMod(width_);
-        y = RandomMod(height_);
-        z = RandomMod(depth_);
+        drawCell();
       } while (cell(x, y, z) == 0);
       v = cell(x, y, z);
     }
@@ -144,23 +145,19 @@ void DgMaze::generate() {
     }
     if (turn) {
       run = 0;
-      for (;;) {
+      // Every drawn direction that is not taken joins v, until one is taken or none
+      // is left (a cell that is already exhausted still costs one draw).
+      do {
         uint32_t t = dgDirectionFromDraw(RandomMod(6));
         int dx, dy, dz;
         dgStep(t, dx, dy, dz);
         int nx = x + dx, ny = y + dy, nz = z + dz;
-        if (!inside(nx, ny, nz)) {
-          v |= t;
-          if (v == kDgAllDirections) break;
-          continue;
-        }
-        if (mask_->usable(nx, ny) && cell(nx, ny, nz) == 0 && !(v & t)) {
+        if (inside(nx, ny, nz) && mask_->usable(nx, ny) && cell(nx, ny, nz) == 0 && !(v & t)) {
           d = t;
           break;
         }
         v |= t;
-        if (v == kDgAllDirections) break;
-      }
+      } while (v != kDgAllDirections);
     }
     if (d == 0) continue;  // the cell is exhausted: pick another one
 
