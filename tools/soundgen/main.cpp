@@ -171,6 +171,23 @@ bool WriteWav(const std::string& path, const Wave& w) {
 
 // ---- the effects ----
 
+// The grain of a creaking hinge or beam: one narrow pulse per period of a wandering
+// pitch. pitch(t, jitter) is the frequency at t seconds, given a fresh jitter in -1..1
+// each sample; a higher sharpness makes narrower, drier pulses; shape(pulse, t) gives
+// the sample, the pulse under the sound's envelope.
+template <typename Pitch, typename Shape>
+Wave Creaking(float len, uint32_t seed, float sharpness, Pitch pitch, Shape shape) {
+  Wave w(Samples(len));
+  float phase = 0;
+  Rng r(seed);
+  for (size_t i = 0; i < w.size(); ++i) {
+    float t = float(i) / kRate;
+    phase += 2 * kPi * pitch(t, r.Next()) / kRate;
+    w[i] = shape(std::pow(std::max(0.f, std::sin(phase)), sharpness), t);
+  }
+  return w;
+}
+
 Wave Click(float gain) {
   // A short wooden tock: two damped partials and a breath of filtered noise.
   Wave w = Tone(1250, 1100, 0.045f, 110, 0.0008f);
@@ -191,16 +208,9 @@ Wave Teleport() {
 Wave Door() {
   Wave w(Samples(1.2f), 0.f);
   // Creak: a rough glide, then the thud of the door against the wall.
-  Wave creak(Samples(0.8f));
-  float phase = 0;
-  Rng r(3);
-  for (size_t i = 0; i < creak.size(); ++i) {
-    float t = float(i) / kRate;
-    float f = 180 + 140 * std::sin(t * 5.0f) + 40 * r.Next();
-    phase += 2 * kPi * f / kRate;
-    float pulse = std::pow(std::max(0.f, std::sin(phase)), 12.f);
-    creak[i] = pulse * std::min(1.f, t / 0.1f) * std::exp(-t * 2.5f);
-  }
+  Wave creak = Creaking(
+      0.8f, 3, 12.f, [](float t, float jitter) { return 180 + 140 * std::sin(t * 5.0f) + 40 * jitter; },
+      [](float pulse, float t) { return pulse * std::min(1.f, t / 0.1f) * std::exp(-t * 2.5f); });
   LowPass(creak, 2500);
   Add(w, creak, 0, 1.0f);
   Add(w, Tone(90, 50, 0.35f, 12, 0.002f), 0.75f, 1.0f);
@@ -344,16 +354,9 @@ Wave Rumble() {
 }
 
 Wave Creak() {
-  Wave w(Samples(1.3f));
-  float phase = 0;
-  Rng r(52);
-  for (size_t i = 0; i < w.size(); ++i) {
-    float t = float(i) / kRate;
-    float f = 95 + 50 * std::sin(t * 3.1f) + 10 * r.Next();
-    phase += 2 * kPi * f / kRate;
-    float env = std::sin(kPi * t / 1.3f);
-    w[i] = std::pow(std::max(0.f, std::sin(phase)), 16.f) * env;
-  }
+  Wave w = Creaking(
+      1.3f, 52, 16.f, [](float t, float jitter) { return 95 + 50 * std::sin(t * 3.1f) + 10 * jitter; },
+      [](float pulse, float t) { return pulse * std::sin(kPi * t / 1.3f); });
   LowPass(w, 1800);
   Echo(w, 0.14f, 0.35f, 0.3f);
   return w;
