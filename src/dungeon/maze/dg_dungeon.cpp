@@ -208,46 +208,40 @@ void DgDungeon::closeRun(std::vector<DgDoor*>& run, const DgDungeonSettings& s) 
   run.clear();
 }
 
+// Takes the next cell along a room side: a gap since the run's last cell closes the
+// run first; a cell that opens onto something gets a door record from -> to, where the
+// outside cell is one of the two. Returns 1 when a record was made.
+int DgDungeon::extendRun(SideRun& run, int i, const DgPoint& outside, const DgPoint& from,
+                         const DgPoint& to, const DgDungeonSettings& s) {
+  if (!run.doors.empty() && run.last != i - 1) closeRun(run.doors, s);
+  if (!opensOnto(outside.x, outside.y, outside.z)) return 0;
+  run.doors.push_back(addDoor(from, to));
+  run.last = i;
+  return 1;
+}
+
 void DgDungeon::placeDoors(const DgDungeonSettings& s) {
   for (DgRoom* room = rooms_; room; room = room->next) {
     const int x = room->x, y = room->y, z = room->z;
+    const int right = x + room->width, bottom = y + room->height;
     int created = 0;
-    std::vector<DgDoor*> runA, runB;
-    int lastA = 0, lastB = 0;
+    SideRun runA, runB;  // top and bottom, then left and right
 
     for (int i = 0; i < room->width; i++) {
-      if (!runA.empty() && lastA != i - 1) closeRun(runA, s);
-      if (opensOnto(x + i, y - 1, z)) {
-        runA.push_back(addDoor({x + i, y - 1, z}, {x + i, y, z}));
-        lastA = i;
-        created++;
-      }
-      if (!runB.empty() && lastB != i - 1) closeRun(runB, s);
-      if (opensOnto(x + i, y + room->height, z)) {
-        runB.push_back(addDoor({x + i, y + room->height - 1, z}, {x + i, y + room->height, z}));
-        lastB = i;
-        created++;
-      }
+      const DgPoint above{x + i, y - 1, z}, below{x + i, bottom, z};
+      created += extendRun(runA, i, above, above, {x + i, y, z}, s);
+      created += extendRun(runB, i, below, {x + i, bottom - 1, z}, below, s);
     }
-    closeRun(runA, s);
-    closeRun(runB, s);
+    closeRun(runA.doors, s);
+    closeRun(runB.doors, s);
 
     for (int j = 0; j < room->height; j++) {
-      if (!runA.empty() && lastA != j - 1) closeRun(runA, s);
-      if (opensOnto(x - 1, y + j, z)) {
-        runA.push_back(addDoor({x - 1, y + j, z}, {x, y + j, z}));
-        lastA = j;
-        created++;
-      }
-      if (!runB.empty() && lastB != j - 1) closeRun(runB, s);
-      if (opensOnto(x + room->width, y + j, z)) {
-        runB.push_back(addDoor({x + room->width - 1, y + j, z}, {x + room->width, y + j, z}));
-        lastB = j;
-        created++;
-      }
+      const DgPoint left{x - 1, y + j, z}, beyond{right, y + j, z};
+      created += extendRun(runA, j, left, left, {x, y + j, z}, s);
+      created += extendRun(runB, j, beyond, {right - 1, y + j, z}, beyond, s);
     }
-    closeRun(runA, s);
-    closeRun(runB, s);
+    closeRun(runA.doors, s);
+    closeRun(runB.doors, s);
 
     room->doorCount = created;
     room->doors.clear();

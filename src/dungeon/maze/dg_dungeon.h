@@ -88,6 +88,14 @@ class DgDungeon {
   void allocateGrid();
   DgDoor* addDoor(const DgPoint& from, const DgPoint& to);
   void closeRun(std::vector<DgDoor*>& run, const DgDungeonSettings& settings);
+  // The door records of one room side that are not yet closed, and the index along the
+  // side of the newest one.
+  struct SideRun {
+    std::vector<DgDoor*> doors;
+    int last = 0;
+  };
+  int extendRun(SideRun& run, int i, const DgPoint& outside, const DgPoint& from,
+                const DgPoint& to, const DgDungeonSettings& settings);
 
   int gridWidth_ = 0, gridHeight_ = 0, depth_ = 0;
   std::vector<uint32_t> grid_;
