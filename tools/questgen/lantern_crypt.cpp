@@ -71,10 +71,7 @@ std::vector<std::string> BuildLanternCrypt() {
   q.Door(20, 14, 'S', kDoorHidden); // reliquary
 
   // The party comes down the stair into the entry hall.
-  q.Put(kBarbarian, 2, 13);
-  q.Put(kDwarf, 3, 13);
-  q.Put(kElf, 2, 14);
-  q.Put(kWizard, 3, 14);
+  q.Party(2, 13);
   q.Put(kStairsUp, 3, 16);
   q.Put(kStatue, 1, 12);
 
@@ -110,9 +107,7 @@ std::vector<std::string> BuildLanternCrypt() {
   // The ossuary behind the red door.
   q.Put(kTomb, 20, 1);
   q.Put(kTomb, 23, 1);
-  ObjectRecord& grave = q.Put(kTreasureChest, 24, 4);
-  grave.inventory[kInvGold] = 120;
-  CopyText(grave.text1, "Grave gold, offered to the honoured dead.", kScriptTextLen);
+  SetChestGold(q.Put(kTreasureChest, 24, 4), 120, "Grave gold, offered to the honoured dead.");
   q.Put(kBones, 20, 5);
   SetName(q.Put(kWraith, 22, 2), "Lantern Wraith");
   q.Put(kMummy, 21, 3);
@@ -154,8 +149,7 @@ std::vector<std::string> BuildLanternCrypt() {
   SetScript(q.Put(kWeaponRack, 21, 17), kScriptGive, 0, 0, kGiveDefence, 1, 13,
             "Among the relics hangs a silvered shield of the lantern-keepers.",
             "Your defence increases by one.");
-  ObjectRecord& relics = q.Put(kTreasureChest, 23, 15);
-  relics.inventory[kInvGold] = 150;
-  CopyText(relics.text1, "The keepers' offerings lie untouched in the chest.", kScriptTextLen);
+  SetChestGold(q.Put(kTreasureChest, 23, 15), 150,
+               "The keepers' offerings lie untouched in the chest.");
   return q.Problems();
 }

@@ -29,6 +29,11 @@ void SetScript(ObjectRecord& o, int type, int repeatable, int pic2, int x, int y
   CopyText(o.text2, text2, kScriptTextLen);
 }
 
+void SetChestGold(ObjectRecord& chest, int gold, const char* text) {
+  chest.inventory[kInvGold] = gold;
+  CopyText(chest.text1, text, kScriptTextLen);
+}
+
 QuestBuilder::QuestBuilder(const QuestPlanHeader& h) {
   ResetQuest(true);
   QuestHeaderRecord& q = QuestHeader;
@@ -99,6 +104,13 @@ ObjectRecord& QuestBuilder::NewObject(int prefab) {
     Problem("the four heroes must be the first objects placed (slot " + std::to_string(slot) +
             " is " + PrefabTable[prefab].name + ")");
   return ObjectTable[slot];
+}
+
+void QuestBuilder::Party(int x, int y) {
+  Put(kBarbarian, x, y);
+  Put(kDwarf, x + 1, y);
+  Put(kElf, x, y + 1);
+  Put(kWizard, x + 1, y + 1);
 }
 
 ObjectRecord& QuestBuilder::Put(int prefab, int x, int y) {

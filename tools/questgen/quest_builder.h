@@ -57,6 +57,9 @@ class QuestBuilder {
   void Floor(const char* const rows[kBoardH], const std::map<char, int>& legend);
   // A door on the east ('E') or south ('S') edge of tile (x, y).
   void Door(int x, int y, char edge, int kind);
+  // The four heroes in a square whose top-left tile is (x, y): barbarian and dwarf in
+  // the top row, elf and wizard below. The party is placed before anything else.
+  void Party(int x, int y);
   // A copy of a prefab standing on (x, y) (its anchor tile). Heroes come first.
   ObjectRecord& Put(int prefab, int x, int y);
   // The same, turned a quarter (a long piece of furniture along a side wall).
@@ -81,3 +84,5 @@ class QuestBuilder {
 void SetName(ObjectRecord& o, const char* name);
 void SetScript(ObjectRecord& o, int type, int repeatable, int pic2, int x, int y, int sound,
                const char* text1, const char* text2);
+// The gold in a chest and the text shown when it is opened.
+void SetChestGold(ObjectRecord& chest, int gold, const char* text);

@@ -142,11 +142,6 @@ const char* const kRows3[kBoardH] = {
     "##########################",  // 18
 };
 
-void SetChestGold(ObjectRecord& chest, int gold, const char* text) {
-  chest.inventory[kInvGold] = gold;
-  CopyText(chest.text1, text, kScriptTextLen);
-}
-
 }  // namespace
 
 std::vector<std::string> BuildWinterCrown1() {
@@ -174,10 +169,7 @@ std::vector<std::string> BuildWinterCrown1() {
   q.Door(22, 14, 'S', kDoorBlue);   // the gate
 
   // The party waits on the mountainside below the warren.
-  q.Put(kBarbarian, 1, 16);
-  q.Put(kDwarf, 2, 16);
-  q.Put(kElf, 1, 17);
-  q.Put(kWizard, 2, 17);
+  q.Party(1, 16);
   q.Put(kRubble, 3, 1);
   q.Put(kStatue, 4, 4);
   q.Put(kBones, 3, 12);
@@ -265,10 +257,7 @@ std::vector<std::string> BuildWinterCrown2() {
   q.Door(2, 14, 'S', kDoorOpen);
 
   // The party comes down the stair onto the landing.
-  q.Put(kBarbarian, 3, 3);
-  q.Put(kDwarf, 4, 3);
-  q.Put(kElf, 3, 4);
-  q.Put(kWizard, 4, 4);
+  q.Party(3, 3);
   q.Put(kStairsUp, 1, 1);
   q.Put(kStatue, 1, 5);
 
@@ -362,10 +351,7 @@ std::vector<std::string> BuildWinterCrown3() {
   q.Door(17, 10, 'E', kDoorBlue);   // the Crown Chamber
 
   // The party arrives at the foot of the stair.
-  q.Put(kBarbarian, 3, 14);
-  q.Put(kDwarf, 4, 14);
-  q.Put(kElf, 3, 15);
-  q.Put(kWizard, 4, 15);
+  q.Party(3, 14);
   q.Put(kStairsUp, 1, 16);
 
   // The barracks of Varn's champion.
