@@ -132,21 +132,6 @@ Canvas MakePointer() {
   return c;
 }
 
-Canvas MakePlaceholderSprite(int n) {
-  Canvas c(20, 20, kMagicPink);
-  Rgb col(110 + (n * 37) % 100, 90 + (n * 53) % 100, 80 + (n * 71) % 100);
-  c.Disc(10, 10, 8.5f, Rgb(30, 26, 22));
-  c.Disc(10, 10, 7.3f, col);
-  c.Disc(8, 8, 2.5f, col * 1.3f, 0.7f);
-  for (int y = 0; y < 20; ++y)  // hard mask edge: blend only against the disc colours
-    for (int x = 0; x < 20; ++x) {
-      Rgb p = c.Get(x, y);
-      if (std::hypot(x + 0.5f - 10, y + 0.5f - 10) > 8.5f) c.Set(x, y, kMagicPink);
-      else if (p.r > 200 && p.b > 150 && p.g < 120) c.Set(x, y, Rgb(30, 26, 22));
-    }
-  return c;
-}
-
 Canvas MakeLogo(const std::string& font) {
   Canvas c(112, 32, kMagicPink);
   TextMask m;

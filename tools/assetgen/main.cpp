@@ -1,7 +1,7 @@
-// assetgen OUTDIR [SPRITEDIR]: writes every picture and font sheet of Dunmar.dat into
+// assetgen OUTDIR SPRITEDIR: writes every picture and font sheet of Dunmar.dat into
 // OUTDIR/pics and OUTDIR/fonts, named by datafile index (e000.bmp ...), so that the
-// datafile tool keeps the index order. Object pictures are taken from SPRITEDIR
-// (obj_01.bmp ... obj_54.bmp) where present; a plain stand-in fills any gap.
+// datafile tool keeps the index order. The object pictures are the ones spritegen
+// painted into SPRITEDIR (obj_01.bmp ... obj_54.bmp).
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -20,16 +20,19 @@ std::string Entry(const std::string& dir, int index) {
   return dir + name;
 }
 
-bool CopyFile(const std::string& from, const std::string& to) {
+// Copies a BMP file; false (with a message) when from is missing or no BMP.
+bool CopyBmp(const std::string& from, const std::string& to) {
   std::ifstream in(from, std::ios::binary);
-  if (!in) return false;
   std::stringstream data;
   data << in.rdbuf();
   std::string bytes = data.str();
-  // Only a real BMP is taken over; anything else gets the stand-in.
-  if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return false;
+  if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
+    std::fprintf(stderr, "assetgen: %s is missing or not a BMP picture\n", from.c_str());
+    return false;
+  }
   std::ofstream out(to, std::ios::binary);
   out << bytes;
+  if (!out) std::fprintf(stderr, "assetgen: cannot write %s\n", to.c_str());
   return bool(out);
 }
 
@@ -52,11 +55,11 @@ std::string Pick(const char* (&list)[n]) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: assetgen OUTDIR [SPRITEDIR]\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: assetgen OUTDIR SPRITEDIR\n");
     return 2;
   }
-  std::string out = argv[1], sprites = argc > 2 ? argv[2] : "";
+  std::string out = argv[1], sprites = argv[2];
   std::string pics = out + "/pics", fonts = out + "/fonts";
   if (!MakeDir(out) || !MakeDir(pics) || !MakeDir(fonts)) {
     std::fprintf(stderr, "assetgen: cannot make the folders under %s\n", out.c_str());
@@ -72,8 +75,7 @@ int main(int argc, char** argv) {
   for (int n = 1; n <= 54; ++n) {
     char src[64];
     std::snprintf(src, sizeof src, "/obj_%02d.bmp", n);
-    if (sprites.empty() || !CopyFile(sprites + src, Entry(pics, 26 + n)))
-      ok &= MakePlaceholderSprite(n).WriteBmp24(Entry(pics, 26 + n));
+    ok &= CopyBmp(sprites + src, Entry(pics, 26 + n));
   }
   ok &= MakeTitle(0, serifBold).WriteBmp24(Entry(pics, 109));
   ok &= MakeTitle(1, serifBold).WriteBmp24(Entry(pics, 110));

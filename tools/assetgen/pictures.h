@@ -13,7 +13,6 @@ Canvas MakeDie(int face);          // 0 skull, 1 white shield, 2 black shield
 Canvas MakeExplosion(int phase);   // 0 or 1, 25 x 25 over a tile
 Canvas MakeHatchPattern();         // 8 x 8 masked fill pattern
 Canvas MakePointer();              // 16 x 16, hotspot top-left
-Canvas MakePlaceholderSprite(int n);  // 20 x 20 stand-in for a missing object picture
 
 // Pictures that need a font; an empty font path falls back to shapes only.
 Canvas MakeLogo(const std::string& font);                  // 112 x 32
