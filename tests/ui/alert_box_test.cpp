@@ -2,6 +2,7 @@
 
 #include "support/scripted_platform.h"
 #include "ui/alert_box.h"
+#include "alert_checks.h"
 
 namespace {
 
@@ -12,8 +13,7 @@ TEST(Alert, AnswersFirstSecondOrDismissed) {
     TestPlatform().alertAnswers.push_back(a[0]);
     EXPECT_EQ(Alert("a", "b", "c", "Yes", "No", 'y', 'n'), a[1]) << a[0];
     ASSERT_EQ(TestPlatform().alerts.size(), 1u);
-    EXPECT_EQ(TestPlatform().alerts[0].b1, "Yes");
-    EXPECT_EQ(TestPlatform().alerts[0].k2, 'n');
+    ExpectAlert(TestPlatform().alerts[0], {"a", "b", "c", "Yes", "No", 'y', 'n'});
   }
 }
 

@@ -9,6 +9,7 @@
 #include "ui/colors.h"
 #include "ui/dialog_items.h"
 #include "support/pixel_colors.h"
+#include "alert_checks.h"
 
 namespace {
 
@@ -343,14 +344,8 @@ TEST_F(DialogItems, ExitWatcherAsksOnTheCloseButton) {
     EXPECT_EQ(ExitRequest, c.after);
     ASSERT_EQ(TestPlatform().alerts.size(), c.asked ? 1u : 0u);
     if (!c.asked) continue;
-    const RecordedAlert& a = TestPlatform().alerts[0];
-    EXPECT_EQ(a.l1, " ");
-    EXPECT_EQ(a.l2, "  Exit Dunmarrow?  ");
-    EXPECT_EQ(a.l3, " ");
-    EXPECT_EQ(a.b1, "OK");
-    EXPECT_EQ(a.b2, "Cancel");
-    EXPECT_EQ(a.k1, 'o');
-    EXPECT_EQ(a.k2, 'c');
+    ExpectAlert(TestPlatform().alerts[0],
+                {" ", "  Exit Dunmarrow?  ", " ", "OK", "Cancel", 'o', 'c'});
     if (c.after == 0) {
       EXPECT_GE(TestPlatform().waitedMs, 100);
       EXPECT_TRUE(TestPlatform().keys.empty());

@@ -5,6 +5,7 @@
 #include "core/main_menu.h"
 #include "core/program_state.h"
 #include "support/scripted_platform.h"
+#include "alert_checks.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
 
@@ -66,14 +67,8 @@ TEST(MainMenu, ExitQuestionFromExitOrEscape) {
     TestPlatform().alertAnswers.push_back(c.answer);
     EXPECT_EQ(ActOnMainMenuChoice(c.choice), c.next);
     ASSERT_EQ(TestPlatform().alerts.size(), 1u);
-    const RecordedAlert& a = TestPlatform().alerts[0];
-    EXPECT_EQ(a.l1, " ");
-    EXPECT_EQ(a.l2, "  Exit Dunmarrow?  ");
-    EXPECT_EQ(a.l3, " ");
-    EXPECT_EQ(a.b1, "OK");
-    EXPECT_EQ(a.b2, "CANCEL");
-    EXPECT_EQ(a.k1, 'O');
-    EXPECT_EQ(a.k2, 'C');
+    ExpectAlert(TestPlatform().alerts[0],
+                {" ", "  Exit Dunmarrow?  ", " ", "OK", "CANCEL", 'O', 'C'});
   }
 }
 
