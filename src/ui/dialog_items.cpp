@@ -243,11 +243,6 @@ int ExitWatcherProc(int msg, DIALOG* d, int c) {
   return D_O_K;
 }
 
-int IdleYieldProc(int msg, DIALOG* d, int c) {
-  if (msg == MSG_IDLE) Sys().Wait(kIdleYieldMs);
-  return D_O_K;
-}
-
 void MenuFrameDraw(int x, int y, int w, int h) {
   DrawBevelBox(Target(), x, y, x + w - 1, y + h - 1, gui_bg_color, 7);
 }

@@ -27,8 +27,6 @@ int PictureProc(int msg, DIALOG* d, int c);
 // pressed it asks whether to leave the program, and it hands the processor back
 // while the dialog waits for input.
 int ExitWatcherProc(int msg, DIALOG* d, int c);
-// Gives the processor back on every idle message (for a dialog without a watcher).
-int IdleYieldProc(int msg, DIALOG* d, int c);
 
 // Frame of a drop-down menu (the library's menu-drawing hook).
 void MenuFrameDraw(int x, int y, int w, int h);
