@@ -10,6 +10,7 @@
 
 #include "core/game_data.h"
 #include "support/fake_game_data.h"
+#include "support/pixel_colors.h"
 #include "support/scripted_platform.h"
 #include "ui/clipboard.h"
 #include "ui/text_field.h"
@@ -65,10 +66,7 @@ class FieldTest : public ::testing::Test {
   void TearDown() override;
 
   ScriptedPlatform& P() { return TestPlatform(); }
-  bool SameColor(int x, int y, int color) const {
-    int px = getpixel(bmp, x, y);
-    return getr(px) == getr(color) && getg(px) == getg(color) && getb(px) == getb(color);
-  }
+  bool SameColor(int x, int y, int color) const { return PixelAt(bmp, x, y) == RgbOf(color); }
 };
 
 // A dialog item with the given procedure and place.
