@@ -6,6 +6,7 @@
 #include <string>
 
 // The generator is a build tool outside the game library; its reader is compiled in here.
+#include "../../tools/assetgen/bmp_file.cpp"
 #include "../../tools/spritegen/canvas.cpp"
 #include "../../tools/spritegen/sprite_text.cpp"
 

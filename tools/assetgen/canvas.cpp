@@ -1,5 +1,7 @@
 #include "canvas.h"
 
+#include "bmp_file.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -127,53 +129,12 @@ Canvas Canvas::Scaled(int w, int h) const {
   return out;
 }
 
-static void Put16(std::vector<uint8_t>& b, uint32_t v) {
-  b.push_back(v & 255);
-  b.push_back((v >> 8) & 255);
-}
-static void Put32(std::vector<uint8_t>& b, uint32_t v) {
-  Put16(b, v & 0xffff);
-  Put16(b, v >> 16);
-}
-
+// Writes the file, naming it when that fails.
 static bool WriteBmp(const std::string& path, int w, int h, int bits,
-                     const std::vector<Rgb>* palette, const std::vector<uint8_t>& rows) {
-  int paletteBytes = palette ? 256 * 4 : 0;
-  std::vector<uint8_t> b;
-  b.push_back('B');
-  b.push_back('M');
-  Put32(b, uint32_t(14 + 40 + paletteBytes + rows.size()));
-  Put32(b, 0);
-  Put32(b, 14 + 40 + paletteBytes);
-  Put32(b, 40);
-  Put32(b, w);
-  Put32(b, h);
-  Put16(b, 1);
-  Put16(b, bits);
-  Put32(b, 0);
-  Put32(b, uint32_t(rows.size()));
-  Put32(b, 2835);
-  Put32(b, 2835);
-  Put32(b, palette ? 256 : 0);
-  Put32(b, 0);
-  if (palette)
-    for (int i = 0; i < 256; ++i) {
-      Rgb c = i < int(palette->size()) ? (*palette)[i] : Rgb();
-      b.push_back(uint8_t(c.b));
-      b.push_back(uint8_t(c.g));
-      b.push_back(uint8_t(c.r));
-      b.push_back(0);
-    }
-  b.insert(b.end(), rows.begin(), rows.end());
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) {
-    std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
-    return false;
-  }
-  bool ok = std::fwrite(b.data(), 1, b.size(), f) == b.size();
-  ok = (std::fclose(f) == 0) && ok;
-  if (!ok) std::fprintf(stderr, "assetgen: failed writing %s\n", path.c_str());
-  return ok;
+                     const std::vector<uint8_t>& palette, const std::vector<uint8_t>& rows) {
+  if (WriteBmpFile(path, w, h, bits, palette, rows)) return true;
+  std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+  return false;
 }
 
 static uint8_t Byte(float v) { return uint8_t(std::clamp(std::lround(v), 0L, 255L)); }
@@ -190,7 +151,7 @@ bool Canvas::WriteBmp24(const std::string& path) const {
       row[x * 3 + 2] = Byte(c.r);
     }
   }
-  return WriteBmp(path, w_, h_, 24, nullptr, rows);
+  return WriteBmp(path, w_, h_, 24, {}, rows);
 }
 
 bool WriteBmp8(const std::string& path, int w, int h, const std::vector<uint8_t>& pixels,
@@ -199,7 +160,13 @@ bool WriteBmp8(const std::string& path, int w, int h, const std::vector<uint8_t>
   std::vector<uint8_t> rows(size_t(stride) * h, 0);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) rows[size_t(h - 1 - y) * stride + x] = pixels[size_t(y) * w + x];
-  return WriteBmp(path, w, h, 8, &palette, rows);
+  std::vector<uint8_t> quads(256 * 4, 0);
+  for (size_t i = 0; i < 256 && i < palette.size(); ++i) {
+    quads[i * 4] = uint8_t(palette[i].b);
+    quads[i * 4 + 1] = uint8_t(palette[i].g);
+    quads[i * 4 + 2] = uint8_t(palette[i].r);
+  }
+  return WriteBmp(path, w, h, 8, quads, rows);
 }
 
 static uint32_t Mix32(uint32_t a) {

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+
+#include "../assetgen/bmp_file.h"
 
 namespace {
 int Clamp255(double v) { return v < 0 ? 0 : v > 255 ? 255 : static_cast<int>(v + 0.5); }
@@ -163,34 +164,16 @@ void Canvas::Paste(const Canvas& src, int x, int y) {
 }
 
 bool Canvas::SaveBmp(const std::string& path) const {
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  int row = (w_ * 3 + 3) & ~3;
-  uint32_t dataSize = static_cast<uint32_t>(row * h_);
-  uint8_t hdr[54] = {'B', 'M'};
-  auto put32 = [&](int at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) hdr[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  put32(2, 54 + dataSize);
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(w_));
-  put32(22, static_cast<uint32_t>(h_));
-  hdr[26] = 1;
-  hdr[28] = 24;
-  put32(34, dataSize);
-  put32(38, 2835);
-  put32(42, 2835);
-  bool ok = std::fwrite(hdr, 1, 54, f) == 54;
-  std::vector<uint8_t> line(row, 0);
-  for (int y = h_ - 1; y >= 0 && ok; --y) {
+  int stride = (w_ * 3 + 3) & ~3;
+  std::vector<uint8_t> rows(static_cast<size_t>(stride) * h_, 0);
+  for (int y = 0; y < h_; ++y) {
+    uint8_t* row = &rows[static_cast<size_t>(h_ - 1 - y) * stride];
     for (int x = 0; x < w_; ++x) {
       Rgb c = solid_[y * w_ + x] ? px_[y * w_ + x] : MakeRgb(255, 0, 255);
-      line[x * 3] = static_cast<uint8_t>(c.b);
-      line[x * 3 + 1] = static_cast<uint8_t>(c.g);
-      line[x * 3 + 2] = static_cast<uint8_t>(c.r);
+      row[x * 3] = static_cast<uint8_t>(c.b);
+      row[x * 3 + 1] = static_cast<uint8_t>(c.g);
+      row[x * 3 + 2] = static_cast<uint8_t>(c.r);
     }
-    ok = std::fwrite(line.data(), 1, row, f) == static_cast<size_t>(row);
   }
-  return std::fclose(f) == 0 && ok;
+  return WriteBmpFile(path, w_, h_, 24, {}, rows);
 }
