@@ -48,7 +48,7 @@ int LoadPrefabs(const char* path) {
         PrefabCount = slot;
         // Every prefab becomes a board object somewhere: its side must be one the
         // game knows.
-        if (o.side < 1 || o.side > kSideWalkScript) {
+        if (!IsKnownSide(o.side)) {
           PrintMessage(ColorTable[kColorDarkRed],
                        "Prefab %d: unknown side %d, prefab set to static.", slot, o.side);
           o.side = kSideStatic;

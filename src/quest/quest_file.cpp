@@ -101,9 +101,6 @@ void ReadText(char* dst, int len) {
     CopyText(dst, "read-error", len);
 }
 
-// Sides the game knows: 1..9 move and fight, 10..12 are furniture and scripts.
-bool KnownSide(int side) { return side >= 1 && side <= 12; }
-
 // Puts a loaded quest header back inside the ranges the game indexes with.
 void CheckHeader() {
   QuestHeaderRecord& h = QuestHeader;
@@ -133,7 +130,7 @@ void CheckHeader() {
 // its stand-in).
 void CheckObject(int slot) {
   ObjectRecord& o = ObjectTable[slot];
-  if (!KnownSide(o.side)) {
+  if (!IsKnownSide(o.side)) {
     PrintMessage(ColorTable[kColorDarkRed], "Object %d: unknown side %d, object set to static.",
                  slot, o.side);
     o.side = kSideStatic;

@@ -61,6 +61,8 @@ bool IsFreeSlot(const ObjectRecord& o) { return o.name[0] == '#'; }
 
 bool IsMonster(const ObjectRecord& o) { return o.side >= 3 && o.side <= 9; }
 
+bool IsKnownSide(int side) { return side >= kSideHero && side <= kSideWalkScript; }
+
 void ResetQuest(bool full) {
   if (full) {
     QuestHeaderRecord& h = QuestHeader;

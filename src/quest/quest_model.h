@@ -133,6 +133,8 @@ void ClearObject(ObjectRecord& o);
 bool IsFreeSlot(const ObjectRecord& o);
 // A monster: side 3..9.
 bool IsMonster(const ObjectRecord& o);
+// A side the game knows: 1..9 move and fight, 10..12 are furniture and scripts.
+bool IsKnownSide(int side);
 
 // Side lists show 1..6 then 10..12.
 int SideToListPosition(int side);

@@ -57,3 +57,11 @@ TEST(QuestModel, CopyTextCutsToTheField) {
   CopyText(buf, "A name far longer than seventeen", kNameLen);
   EXPECT_EQ(strlen(buf), static_cast<size_t>(kNameLen));
 }
+
+TEST(QuestModel, KnownSidesAreOneToTwelve) {
+  const struct {
+    int side;
+    bool known;
+  } cases[] = {{-3, false}, {0, false}, {1, true}, {9, true}, {10, true}, {12, true}, {13, false}};
+  for (const auto& c : cases) EXPECT_EQ(IsKnownSide(c.side), c.known) << c.side;
+}
