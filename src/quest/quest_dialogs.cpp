@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 
@@ -43,6 +44,23 @@ bool SelectFile(char* path, const char* filter) {
   return chosen != 0;
 }
 
+// Outside free choice a path must carry the wanted extension; a refused path gets its
+// alert and true.
+bool ExtensionRefused(bool freeChoice, const char* path, const char* wanted) {
+  if (freeChoice || ExtensionAllowed(path, wanted)) return false;
+  char line[40];
+  snprintf(line, sizeof line, "use the '%s' extension.", wanted);
+  Alert("Error:", "   You are only allowed to   ", line, "OK", nullptr, 13, 0);
+  return true;
+}
+
+// Loads (mode 1) or saves the file a chosen name stands for.
+int LoadOrSave(int mode, const char* path, int number) {
+  char full[kLineBufferSize];
+  CopyText(full, BuildQuestPath(path, number), kLineBufferSize - 1);
+  return mode == 1 ? LoadQuest(full) : SaveQuest(full);
+}
+
 void Settle() {
   Sys().Wait(100);
   Sys().ClearKeys();
@@ -53,11 +71,7 @@ void Settle() {
 int QuestFileChosen(int mode, char* path) {
   path[kPathSize - 1] = '\0';
   fix_filename_slashes(path);
-  if (!FreeChoice() && !ExtensionAllowed(path, "qst")) {
-    Alert("Error:", "   You are only allowed to   ", "use the 'qst' extension.", "OK", nullptr,
-          13, 0);
-    return 1;
-  }
+  if (ExtensionRefused(FreeChoice(), path, "qst")) return 1;
   if (mode == 0) {
     // The series is the file name up to its first dot.
     char series[kHeaderTextLen + 1];
@@ -66,22 +80,14 @@ int QuestFileChosen(int mode, char* path) {
     if (dot) *dot = '\0';
     CopyText(QuestHeader.series, series, kHeaderTextLen);
   }
-  char full[kLineBufferSize];
-  CopyText(full, BuildQuestPath(path, QuestNumber()), kLineBufferSize - 1);
-  return mode == 1 ? LoadQuest(full) : SaveQuest(full);
+  return LoadOrSave(mode, path, QuestNumber());
 }
 
 int SavedGameChosen(int mode, char* path) {
   path[kPathSize - 1] = '\0';
   fix_filename_slashes(path);
-  if (!GameOptions.developer && !ExtensionAllowed(path, "sav")) {
-    Alert("Error:", "   You are only allowed to   ", "use the 'sav' extension.", "OK", nullptr,
-          13, 0);
-    return 1;
-  }
-  char full[kLineBufferSize];
-  CopyText(full, BuildQuestPath(path, -1), kLineBufferSize - 1);
-  return mode == 1 ? LoadQuest(full) : SaveQuest(full);
+  if (ExtensionRefused(GameOptions.developer, path, "sav")) return 1;
+  return LoadOrSave(mode, path, -1);
 }
 
 int QuestFileDialog(int mode) {
