@@ -9,21 +9,22 @@
 
 #include "core/game_data.h"
 #include "support/fake_game_data.h"
+#include "support/pixel_colors.h"
 
 namespace {
 
-bool IsPink(BITMAP* b, int x, int y) {
-  int c = getpixel(b, x, y);
-  int depth = bitmap_color_depth(b);
-  return getr_depth(depth, c) == 255 && getg_depth(depth, c) == 0 && getb_depth(depth, c) == 255;
+// The colour of a pixel at whatever depth the datafile stored the picture.
+Rgb StoredColor(BITMAP* b, int x, int y) {
+  int c = getpixel(b, x, y), depth = bitmap_color_depth(b);
+  return {getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c)};
 }
+
+bool IsPink(BITMAP* b, int x, int y) { return StoredColor(b, x, y) == Rgb{255, 0, 255}; }
 
 // A pixel blended half-way with the transparent colour: it would show as a pink fringe.
 bool IsPinkFringe(BITMAP* b, int x, int y) {
-  int c = getpixel(b, x, y);
-  int depth = bitmap_color_depth(b);
-  int r = getr_depth(depth, c), g = getg_depth(depth, c), bl = getb_depth(depth, c);
-  return !IsPink(b, x, y) && r > 150 && bl > 150 && g < r - 90 && g < bl - 90;
+  Rgb p = StoredColor(b, x, y);
+  return !IsPink(b, x, y) && p.r > 150 && p.b > 150 && p.g < p.r - 90 && p.g < p.b - 90;
 }
 
 int PinkCount(BITMAP* b) {
@@ -65,10 +66,8 @@ TEST_F(BuiltDatafile, FloorsAreTilesThatTellRoomsApart) {
       double sum = 0;
       for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 25; ++x) {
-          int ca = getpixel(fa, x, y), cb = getpixel(fb, x, y);
-          int da = bitmap_color_depth(fa), db = bitmap_color_depth(fb);
-          sum += std::abs(getr_depth(da, ca) - getr_depth(db, cb)) + std::abs(getg_depth(da, ca) - getg_depth(db, cb)) +
-                 std::abs(getb_depth(da, ca) - getb_depth(db, cb));
+          Rgb ca = StoredColor(fa, x, y), cb = StoredColor(fb, x, y);
+          sum += std::abs(ca.r - cb.r) + std::abs(ca.g - cb.g) + std::abs(ca.b - cb.b);
         }
       EXPECT_GT(sum / 625, 30) << "floors " << a << " and " << b << " look alike";
     }
