@@ -30,6 +30,23 @@ int Segment(int x, int y, int i, Rgb* c = nullptr) {
   return At(PanelBitmap, sx, y + 1) == background ? 1 : 2;
 }
 
+// How many segments of the bar at (x, y) are full or short in `color`, and full in `faint`.
+struct SegmentCount {
+  int full = 0, shortOnes = 0, faint = 0;
+};
+
+SegmentCount CountSegments(int x, int y, const Rgb& color, const Rgb& faint) {
+  SegmentCount n;
+  for (int i = 0; i < kMaxBarSegments; i++) {
+    Rgb c;
+    int kind = Segment(x, y, i, &c);
+    if (kind == 2 && c == color) n.full++;
+    if (kind == 1 && c == color) n.shortOnes++;
+    if (kind == 2 && c == faint) n.faint++;
+  }
+  return n;
+}
+
 }  // namespace
 
 TEST_F(PanelAndMessages, LongMessageIsCutTo89Characters) {
@@ -86,17 +103,10 @@ TEST_F(PanelAndMessages, PairShowsBonusShortAndLossFaint) {
   for (const Case& c : cases) {
     clear_to_color(PanelBitmap, BaseColor);
     DrawPair(42, 119, c.base, c.current, full);
-    int fulls = 0, shorts = 0, faints = 0;
-    for (int i = 0; i < kMaxBarSegments; i++) {
-      Rgb color;
-      int kind = Segment(42, 119, i, &color);
-      if (kind == 2 && color == kFull) fulls++;
-      if (kind == 1 && color == kFull) shorts++;
-      if (kind == 2 && color == kFaint) faints++;
-    }
-    EXPECT_EQ(fulls, c.fullCount) << c.base << "/" << c.current;
-    EXPECT_EQ(shorts, c.shortCount) << c.base << "/" << c.current;
-    EXPECT_EQ(faints, c.faintCount) << c.base << "/" << c.current;
+    SegmentCount n = CountSegments(42, 119, kFull, kFaint);
+    EXPECT_EQ(n.full, c.fullCount) << c.base << "/" << c.current;
+    EXPECT_EQ(n.shortOnes, c.shortCount) << c.base << "/" << c.current;
+    EXPECT_EQ(n.faint, c.faintCount) << c.base << "/" << c.current;
   }
 }
 
@@ -140,17 +150,10 @@ TEST_F(PanelAndMessages, WalkRowShowsThePointsLeftOfTheActiveHero) {
   for (const Case& c : cases) {
     QuestHeader.savdata.WalkLeft = c.left;
     ShowPanel(1);
-    int full = 0, shortOnes = 0, faint = 0;
-    for (int i = 0; i < kMaxBarSegments; i++) {
-      Rgb color;
-      int kind = Segment(42, 119, i, &color);
-      if (kind == 2 && color == kPrimary) full++;
-      if (kind == 1 && color == kPrimary) shortOnes++;
-      if (kind == 2 && color == kFaint) faint++;
-    }
-    EXPECT_EQ(full, c.full) << c.left;
-    EXPECT_EQ(shortOnes, c.shortOnes) << c.left;
-    EXPECT_EQ(faint, c.faint) << c.left;
+    SegmentCount n = CountSegments(42, 119, kPrimary, kFaint);
+    EXPECT_EQ(n.full, c.full) << c.left;
+    EXPECT_EQ(n.shortOnes, c.shortOnes) << c.left;
+    EXPECT_EQ(n.faint, c.faint) << c.left;
   }
   QuestHeader.savdata.CurrentObject = 0;
   ObjectCount = 0;

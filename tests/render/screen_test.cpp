@@ -1,3 +1,5 @@
+#include <initializer_list>
+
 #include "render_fixture.h"
 
 using Screen = RenderTest;
@@ -14,23 +16,28 @@ bool ButtonLit(int i) {
     }
   return false;
 }
+
+// A screen position and the tile it lands on (-1, -1 off the board).
+struct TileCase {
+  int sx, sy, tx, ty;
+};
+
+void ExpectTiles(std::initializer_list<TileCase> cases) {
+  for (const TileCase& c : cases) {
+    int tx, ty;
+    EXPECT_EQ(ScreenToTile(c.sx, c.sy, &tx, &ty), c.tx >= 0) << c.sx << "," << c.sy;
+    EXPECT_EQ(tx, c.tx) << c.sx << "," << c.sy;
+    EXPECT_EQ(ty, c.ty) << c.sx << "," << c.sy;
+  }
+}
 }  // namespace
 
 TEST_F(Screen, MouseTileInTheWholeBoardView) {
   Install();
-  struct Case {
-    int sx, sy, tx, ty;
-  };
-  const Case cases[] = {
+  ExpectTiles({
       {11, 11, 0, 0},     {35, 35, 0, 0},     {36, 36, 1, 1},  {11 + 650, 11 + 475, 25, 18},
       {10, 100, -1, -1},  {100, 10, -1, -1},  {662, 100, -1, -1}, {100, 487, -1, -1},
-  };
-  for (const Case& c : cases) {
-    int tx, ty;
-    ScreenToTile(c.sx, c.sy, &tx, &ty);
-    EXPECT_EQ(tx, c.tx) << c.sx << "," << c.sy;
-    EXPECT_EQ(ty, c.ty) << c.sx << "," << c.sy;
-  }
+  });
 }
 
 TEST_F(Screen, MouseTileInTheZoomedViewCountsTheWindowOrigin) {
@@ -38,17 +45,8 @@ TEST_F(Screen, MouseTileInTheZoomedViewCountsTheWindowOrigin) {
   ViewMode = 2;
   ZoomOriginX = 4;
   ZoomOriginY = 2;  // pixel origin (100, 50)
-  struct Case {
-    int sx, sy, tx, ty;
-  };
-  const Case cases[] = {{11, 11, 4, 2}, {11 + 49, 11 + 49, 4, 2}, {11 + 50, 11 + 50, 5, 3},
-                        {11 + 650, 11 + 475, 17, 11}};
-  for (const Case& c : cases) {
-    int tx, ty;
-    ScreenToTile(c.sx, c.sy, &tx, &ty);
-    EXPECT_EQ(tx, c.tx) << c.sx << "," << c.sy;
-    EXPECT_EQ(ty, c.ty) << c.sx << "," << c.sy;
-  }
+  ExpectTiles({{11, 11, 4, 2}, {11 + 49, 11 + 49, 4, 2}, {11 + 50, 11 + 50, 5, 3},
+               {11 + 650, 11 + 475, 17, 11}});
 }
 
 TEST_F(Screen, MouseTileAtTheBottomLimitOfTheZoomWindowHitsTheRowUnderTheMouse) {
@@ -57,17 +55,10 @@ TEST_F(Screen, MouseTileAtTheBottomLimitOfTheZoomWindowHitsTheRowUnderTheMouse) 
   ZoomOriginX = 0;
   ZoomOriginY = 14;  // 350 pixels down: clamped to 238, half a row into row 9
   ASSERT_EQ(ZoomPixelY(), 238);
-  struct Case {
-    int sy, row;
-  };
-  // Board pixel = 238 + screen offset / 2.
-  const Case cases[] = {{0, 9}, {23, 9}, {24, 10}, {73, 10}, {74, 11},
-                        {423, 17}, {424, 18}, {450, 18}, {475, 18}};
-  for (const Case& c : cases) {
-    int tx, ty;
-    ASSERT_TRUE(ScreenToTile(20, 11 + c.sy, &tx, &ty));
-    EXPECT_EQ(ty, c.row) << "screen offset " << c.sy;
-  }
+  // Board pixel = 238 + screen offset / 2; screen column 20 lies in board column 0.
+  ExpectTiles({{20, 11 + 0, 0, 9}, {20, 11 + 23, 0, 9}, {20, 11 + 24, 0, 10},
+               {20, 11 + 73, 0, 10}, {20, 11 + 74, 0, 11}, {20, 11 + 423, 0, 17},
+               {20, 11 + 424, 0, 18}, {20, 11 + 450, 0, 18}, {20, 11 + 475, 0, 18}});
 }
 
 TEST_F(Screen, UpdateMouseRemembersWhereAPressStarted) {
