@@ -27,6 +27,12 @@ class Sound : public ::testing::Test {
     SeedRandom(1234);
   }
   SAMPLE* Effect(int n) { return EffectSample(n); }
+  // The ambient effect (18..23) the first recorded sample is, -1 for any other.
+  int PlayedAmbientEffect() {
+    for (int k = 18; k <= 23; k++)
+      if (p.played[0].sample == Effect(k)) return k;
+    return -1;
+  }
 };
 
 TEST_F(Sound, FixedEffectsPlayCentredAtTheEffectVolume) {
@@ -157,9 +163,7 @@ TEST_F(Sound, RandomAmbientEffectComesWhenDueFromTheFloorsRange) {
   p.clockMs = due;
   Ambience(5, 5, kAmbienceUpdate);
   ASSERT_EQ(p.played.size(), 1u);
-  int n = -1;
-  for (int k = 18; k <= 23; k++)
-    if (p.played[0].sample == Effect(k)) n = k;
+  int n = PlayedAmbientEffect();
   EXPECT_GE(n, 18);
   EXPECT_LE(n, 21);
   unsigned wait = NextAmbientEffectMs() - p.clockMs;
@@ -172,9 +176,7 @@ TEST_F(Sound, RandomAmbientEffectComesWhenDueFromTheFloorsRange) {
     p.clockMs = NextAmbientEffectMs();
     Ambience(6, 5, mode);
     ASSERT_EQ(p.played.size(), 1u);
-    n = -1;
-    for (int k = 18; k <= 23; k++)
-      if (p.played[0].sample == Effect(k)) n = k;
+    n = PlayedAmbientEffect();
     EXPECT_GE(n, 21) << mode;
     EXPECT_LE(n, 23) << mode;
   }
