@@ -39,15 +39,6 @@ int Lit(int color, int level, int tr, int tg, int tb) {
   return makecol(r, g, b);
 }
 
-// A pixel of any bitmap as a colour of depth `to`; -1 for its mask colour.
-int PixelOf(BITMAP* bmp, int x, int y, int to) {
-  int c = getpixel(bmp, x, y);
-  if (c < 0 || c == bitmap_mask_color(bmp)) return -1;
-  int depth = bitmap_color_depth(bmp);
-  if (depth == to) return c;
-  return makecol_depth(to, getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c));
-}
-
 int DoorColor(int bit) {
   switch (bit) {
     case 1: return MakeColorFromTriple(ColorTable[kColorOpenDoor]);
@@ -70,13 +61,6 @@ void DrawDoorMarks(int field, bool vertical, int at, int from) {
   }
 }
 
-int BadgeColor(int exp) {
-  if (exp >= 200) return MakeColorFromTriple(ColorTable[kColorBadgeGold]);
-  if (exp >= 100) return MakeColorFromTriple(ColorTable[kColorBadgeSilver]);
-  if (exp >= 50) return MakeColorFromTriple(ColorTable[kColorBadgeBronze]);
-  return -1;
-}
-
 // A light level for an object standing on (x, y).
 int ObjectLightLevel(int x, int y, const ObjectRecord& o, int w, int h) {
   if (EditingFlag > 0) return 0;
@@ -91,6 +75,21 @@ int ObjectLightLevel(int x, int y, const ObjectRecord& o, int w, int h) {
 }
 
 }  // namespace
+
+int PixelOf(BITMAP* bmp, int x, int y, int to) {
+  int c = getpixel(bmp, x, y);
+  if (c < 0 || c == bitmap_mask_color(bmp)) return -1;
+  int depth = bitmap_color_depth(bmp);
+  if (depth == to) return c;
+  return makecol_depth(to, getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c));
+}
+
+int BadgeColor(int exp) {
+  if (exp >= 200) return MakeColorFromTriple(ColorTable[kColorBadgeGold]);
+  if (exp >= 100) return MakeColorFromTriple(ColorTable[kColorBadgeSilver]);
+  if (exp >= 50) return MakeColorFromTriple(ColorTable[kColorBadgeBronze]);
+  return -1;
+}
 
 int ZoomPixelX() {
   if (ViewMode != 2) return 0;

@@ -42,6 +42,12 @@ void ObjectFootprint(int slot, bool mask[3][3]);
 // board counts as covered and is its own anchor.
 bool ObjectAt(int x, int y, int* ax, int* ay);
 
+// The experience badge a figure wears: gold from 200, silver from 100, bronze from 50;
+// -1 below that.
+int BadgeColor(int exp);
+// A pixel of any bitmap as a colour of depth `to`; -1 for its mask colour.
+int PixelOf(BITMAP* bmp, int x, int y, int to);
+
 // The object sprite, oriented (1 mirrored, 2 quarter turn) into dst at (0, 0) over
 // magic pink; its size goes to w, h. False when the object has no picture.
 bool RenderObjectSprite(int slot, BITMAP* dst, int* w, int* h);

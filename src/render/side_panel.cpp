@@ -30,13 +30,6 @@ int Primary() { return MakeColorFromTriple(TextColor1); }
 int DarkRed() { return MakeColorFromTriple(ColorTable[kColorDarkRed]); }
 int DarkBlue() { return MakeColorFromTriple(ColorTable[kColorDarkBlue]); }
 
-int BadgeColor(int exp) {
-  if (exp >= 200) return MakeColorFromTriple(ColorTable[kColorBadgeGold]);
-  if (exp >= 100) return MakeColorFromTriple(ColorTable[kColorBadgeSilver]);
-  if (exp >= 50) return MakeColorFromTriple(ColorTable[kColorBadgeBronze]);
-  return -1;
-}
-
 // A copy of a sprite whose transparent parts take the panel's colour, so that the
 // smooth scaler blends the figure's outline into the panel instead of into pink.
 BITMAP* OnPanelColour(BITMAP* spr) {
@@ -48,14 +41,10 @@ BITMAP* OnPanelColour(BITMAP* spr) {
   }
   if (!copy) copy = create_bitmap_ex(depth, spr->w, spr->h);
   if (!copy) return nullptr;
-  int from = bitmap_color_depth(spr), mask = bitmap_mask_color(spr);
   for (int y = 0; y < spr->h; y++)
     for (int x = 0; x < spr->w; x++) {
-      int c = getpixel(spr, x, y);
-      putpixel(copy, x, y,
-               c == mask ? BaseColor
-                         : makecol_depth(depth, getr_depth(from, c), getg_depth(from, c),
-                                         getb_depth(from, c)));
+      int c = PixelOf(spr, x, y, depth);
+      putpixel(copy, x, y, c < 0 ? BaseColor : c);
     }
   return copy;
 }
