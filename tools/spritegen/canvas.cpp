@@ -7,6 +7,8 @@
 
 namespace {
 int Clamp255(double v) { return v < 0 ? 0 : v > 255 ? 255 : static_cast<int>(v + 0.5); }
+}  // namespace
+
 unsigned Hash(unsigned x) {
   x ^= x >> 16;
   x *= 0x7feb352dU;
@@ -15,7 +17,6 @@ unsigned Hash(unsigned x) {
   x ^= x >> 16;
   return x;
 }
-}  // namespace
 
 Rgb MakeRgb(int r, int g, int b) {
   Rgb c;

@@ -13,6 +13,8 @@ struct Rgb {
 Rgb MakeRgb(int r, int g, int b);
 Rgb Shade(Rgb c, double factor);
 Rgb Mix(Rgb a, Rgb b, double t);  // t = 0 gives a, 1 gives b
+// A repeatable scramble of a number: the same speckles and grain in every build.
+unsigned Hash(unsigned x);
 
 class Canvas {
  public:

@@ -18,15 +18,6 @@ const Rgb kFireRed = MakeRgb(212, 70, 20);
 const Rgb kFireYellow = MakeRgb(252, 214, 80);
 const Rgb kWater = MakeRgb(60, 120, 196);
 
-unsigned Hash(unsigned x) {
-  x ^= x >> 16;
-  x *= 0x7feb352dU;
-  x ^= x >> 15;
-  x *= 0x846ca68bU;
-  x ^= x >> 16;
-  return x;
-}
-
 // Horizontal boards with grain, lit from the top-left.
 void Planks(Canvas& c, int x, int y, int w, int h, Rgb wood, int boardH, unsigned seed) {
   c.Fill(x, y, w, h, wood);
