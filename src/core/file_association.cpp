@@ -1,12 +1,10 @@
 #include "core/file_association.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/detached_process.h"
 
@@ -71,33 +69,11 @@ bool QuoteExecArgument(const char* s, std::string* out) {
   return true;
 }
 
-bool FindTool(const char* name, std::string* path) {
-  const char* env = getenv("PATH");
-  std::string dirs = env && *env ? env : "/usr/local/bin:/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= dirs.size()) {
-    size_t end = dirs.find(':', start);
-    if (end == std::string::npos) end = dirs.size();
-    std::string candidate = dirs.substr(start, end - start);
-    if (!candidate.empty()) {
-      candidate += "/";
-      candidate += name;
-      if (access(candidate.c_str(), X_OK) == 0) {
-        *path = candidate;
-        return true;
-      }
-    }
-    start = end + 1;
-  }
-  return false;
-}
-
-// Starts tool with one argument, detached and silent; the game does not wait for it.
+// Starts tool (looked up in PATH) with one argument, detached and silent; the game
+// does not wait for it, and a tool that is not installed is simply not run.
 void RunInBackground(const char* tool, const std::string& argument) {
-  std::string path;
-  if (!FindTool(tool, &path)) return;
-  const char* argv[] = {path.c_str(), argument.c_str(), nullptr};
-  RunDetached(argv, false);
+  const char* argv[] = {tool, argument.c_str(), nullptr};
+  RunDetached(argv, true);
 }
 
 }  // namespace
