@@ -22,32 +22,12 @@ int CorrectBpp(int bpp) {
 }
 
 void ReadGameOptions() {
-  GameOptionsRecord& o = GameOptions;
-  o.firstrun = get_config_int("general", "firstrun", 1);
-  o.bpp = CorrectBpp(get_config_int("general", "bpp", 32));
-  o.fullscreen = get_config_int("general", "fullscreen", 1);
-  o.sound = get_config_int("general", "sound", 1);
-  o.developer = get_config_int("general", "developer", 0);
-  o.volume = get_config_int("options", "volume", 8);
-  o.enemyrange = get_config_int("options", "enemyrange", 20);
-  o.multiturn = get_config_int("options", "multiturn", 1);
-  o.swapmonsters = get_config_int("options", "swapmonsters", 0);
-  o.altdice = get_config_int("options", "altdice", 0);
-  o.enemy1life = get_config_int("options", "enemy1life", 0);
-  o.fixedwalk = get_config_int("options", "fixedwalk", 1);
-  o.passheroes = get_config_int("options", "passheroes", 1);
-  o.targetheroes = get_config_int("options", "targetheroes", 0);
-  o.skirmish = get_config_int("options", "skirmish", 1);
-  o.lastlevel = get_config_int("dungeon", "lastlevel", 20);
-  o.randomness = get_config_int("dungeon", "randomness", 40);
-  o.clrdeadend = get_config_int("dungeon", "clrdeadend", 0);
-  o.hiddendoor = get_config_int("dungeon", "hiddendoor", 5);
+  for (const GameOptionKey& k : kGameOptionKeys)
+    GameOptions.*k.field = get_config_int(k.section, k.key, k.fallback);
+  GameOptions.bpp = CorrectBpp(GameOptions.bpp);
 }
 
 namespace {
-
-constexpr int kDefaultBackground = 0x7A6C4C;  // (122, 108, 76)
-constexpr int kDefaultHighlight = 0x880000;   // (136, 0, 0)
 
 // A colour that is missing, unreadable or beyond 0xFFFFFF keeps its default.
 int ReadColor(const char* key, int fallback) {
@@ -59,14 +39,14 @@ int ReadColor(const char* key, int fallback) {
     while (end && isspace(static_cast<unsigned char>(*end))) end++;
     if (end != text && end && *end == '\0' && v >= 0 && v <= 0xFFFFFF) rgb = v;
   }
-  return makecol((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+  return ColorOfRgb(static_cast<int>(rgb));
 }
 
 }  // namespace
 
 void ReadInterfaceColors() {
-  GameOptions.background = ReadColor("background", kDefaultBackground);
-  GameOptions.highlite = ReadColor("highlite", kDefaultHighlight);
+  GameOptions.background = ReadColor("background", kDefaultBackgroundRgb);
+  GameOptions.highlite = ReadColor("highlite", kDefaultHighlightRgb);
 }
 
 ModeFallback GraphicsModeFallback(int fullscreen, int bpp) {
@@ -96,28 +76,9 @@ void ConfigUpdate::SetString(const char* section, const char* key, const char* v
 }
 
 void AddGameOptions(ConfigUpdate& u) {
-  const GameOptionsRecord& o = GameOptions;
-  u.SetInt("general", "firstrun", o.firstrun);
-  u.SetInt("general", "bpp", o.bpp);
-  u.SetInt("general", "fullscreen", o.fullscreen);
-  u.SetInt("general", "sound", o.sound);
-  u.SetInt("general", "developer", o.developer);
-  u.SetInt("options", "volume", o.volume);
-  u.SetInt("options", "enemyrange", o.enemyrange);
-  u.SetInt("options", "multiturn", o.multiturn);
-  u.SetInt("options", "swapmonsters", o.swapmonsters);
-  u.SetInt("options", "altdice", o.altdice);
-  u.SetInt("options", "enemy1life", o.enemy1life);
-  u.SetInt("options", "fixedwalk", o.fixedwalk);
-  u.SetInt("options", "passheroes", o.passheroes);
-  u.SetInt("options", "targetheroes", o.targetheroes);
-  u.SetInt("options", "skirmish", o.skirmish);
-  u.SetInt("dungeon", "lastlevel", o.lastlevel);
-  u.SetInt("dungeon", "randomness", o.randomness);
-  u.SetInt("dungeon", "clrdeadend", o.clrdeadend);
-  u.SetInt("dungeon", "hiddendoor", o.hiddendoor);
-  u.SetColor("guicolor", "background", o.background);
-  u.SetColor("guicolor", "highlite", o.highlite);
+  for (const GameOptionKey& k : kGameOptionKeys) u.SetInt(k.section, k.key, GameOptions.*k.field);
+  u.SetColor("guicolor", "background", GameOptions.background);
+  u.SetColor("guicolor", "highlite", GameOptions.highlite);
 }
 
 namespace {

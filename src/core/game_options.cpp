@@ -4,27 +4,32 @@
 
 GameOptionsRecord GameOptions;
 
+const GameOptionKey kGameOptionKeys[kGameOptionKeyCount] = {
+    {"general", "firstrun", &GameOptionsRecord::firstrun, 1},
+    {"general", "bpp", &GameOptionsRecord::bpp, 32},
+    {"general", "fullscreen", &GameOptionsRecord::fullscreen, 1},
+    {"general", "sound", &GameOptionsRecord::sound, 1},
+    {"general", "developer", &GameOptionsRecord::developer, 0},
+    {"options", "volume", &GameOptionsRecord::volume, 8},
+    {"options", "enemyrange", &GameOptionsRecord::enemyrange, 20},
+    {"options", "multiturn", &GameOptionsRecord::multiturn, 1},
+    {"options", "swapmonsters", &GameOptionsRecord::swapmonsters, 0},
+    {"options", "altdice", &GameOptionsRecord::altdice, 0},
+    {"options", "enemy1life", &GameOptionsRecord::enemy1life, 0},
+    {"options", "fixedwalk", &GameOptionsRecord::fixedwalk, 1},
+    {"options", "passheroes", &GameOptionsRecord::passheroes, 1},
+    {"options", "targetheroes", &GameOptionsRecord::targetheroes, 0},
+    {"options", "skirmish", &GameOptionsRecord::skirmish, 1},
+    {"dungeon", "lastlevel", &GameOptionsRecord::lastlevel, 20},
+    {"dungeon", "randomness", &GameOptionsRecord::randomness, 40},
+    {"dungeon", "clrdeadend", &GameOptionsRecord::clrdeadend, 0},
+    {"dungeon", "hiddendoor", &GameOptionsRecord::hiddendoor, 5},
+};
+
+int ColorOfRgb(int rgb) { return makecol((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
 void SetDefaultGameOptions() {
-  GameOptionsRecord& o = GameOptions;
-  o.firstrun = 1;
-  o.bpp = 32;
-  o.fullscreen = 1;
-  o.sound = 1;
-  o.developer = 0;
-  o.volume = 8;
-  o.enemyrange = 20;
-  o.multiturn = 1;
-  o.swapmonsters = 0;
-  o.altdice = 0;
-  o.enemy1life = 0;
-  o.fixedwalk = 1;
-  o.passheroes = 1;
-  o.targetheroes = 0;
-  o.skirmish = 1;
-  o.lastlevel = 20;
-  o.randomness = 40;
-  o.clrdeadend = 0;
-  o.hiddendoor = 5;
-  o.background = makecol(122, 108, 76);
-  o.highlite = makecol(136, 0, 0);
+  for (const GameOptionKey& k : kGameOptionKeys) GameOptions.*k.field = k.fallback;
+  GameOptions.background = ColorOfRgb(kDefaultBackgroundRgb);
+  GameOptions.highlite = ColorOfRgb(kDefaultHighlightRgb);
 }

@@ -32,5 +32,22 @@ struct GameOptionsRecord {
 
 extern GameOptionsRecord GameOptions;
 
+// One whole-number setting: where dunmar.cfg keeps it, its field and its default.
+struct GameOptionKey {
+  const char* section;
+  const char* key;
+  int GameOptionsRecord::*field;
+  int fallback;
+};
+// Every setting but the two colours, in the order they are written.
+constexpr int kGameOptionKeyCount = 19;
+extern const GameOptionKey kGameOptionKeys[kGameOptionKeyCount];
+
+// The two interface colours' defaults as 0xRRGGBB.
+constexpr int kDefaultBackgroundRgb = 0x7A6C4C;  // (122, 108, 76)
+constexpr int kDefaultHighlightRgb = 0x880000;   // (136, 0, 0)
+// A 0xRRGGBB value as a screen colour of the current depth.
+int ColorOfRgb(int rgb);
+
 // Every key at its default (the colours need a colour depth for makecol).
 void SetDefaultGameOptions();
