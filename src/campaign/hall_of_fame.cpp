@@ -39,7 +39,7 @@ HallOfFameEntry DefaultHallOfFameEntry(int i) {
   e.picture = kDefaultPicture;
   e.flag = 0;
   e.ID = 0;
-  e.checksum = 9561 - 42 * i;
+  e.checksum = HallOfFameChecksum(e);
   return e;
 }
 

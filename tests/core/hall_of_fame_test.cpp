@@ -6,7 +6,7 @@
 
 #include "campaign/hall_of_fame.h"
 #include "core/config_file.h"
-#include "core/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -93,6 +93,9 @@ TEST_F(HallOfFameTest, EntriesSurviveARoundTrip) {
     EXPECT_STREQ(HallOfFame[i].name, expected[i].name);
     EXPECT_STREQ(HallOfFame[i].quest, expected[i].quest);
     EXPECT_EQ(HallOfFame[i].experience, expected[i].experience);
+    EXPECT_EQ(HallOfFame[i].gold, expected[i].gold);
+    EXPECT_EQ(HallOfFame[i].kills, expected[i].kills);
+    EXPECT_EQ(HallOfFame[i].picture, expected[i].picture);
     EXPECT_EQ(HallOfFame[i].ID, expected[i].ID);
     EXPECT_EQ(HallOfFame[i].checksum, HallOfFameChecksum(HallOfFame[i]));
     EXPECT_EQ(HallOfFame[i].flag, 0);  // the flag is not stored
