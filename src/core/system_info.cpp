@@ -46,7 +46,7 @@ void Store(char* out, int n, const std::string& value, const char* fallback) {
   snprintf(out, n, "%s", value.empty() ? fallback : value.c_str());
 }
 
-// Reads a small text file of /proc whole (up to the buffer's size).
+// Reads a small text file of /proc whole (64 KiB at most: the fields wanted come first).
 std::string ReadProcFile(const char* path) {
   std::string text;
   FILE* f = fopen(path, "r");
