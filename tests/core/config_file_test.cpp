@@ -6,7 +6,7 @@
 
 #include "core/config_file.h"
 #include "core/game_options.h"
-#include "core/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

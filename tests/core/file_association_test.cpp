@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/file_association.h"
-#include "core/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

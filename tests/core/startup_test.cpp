@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/startup.h"
-#include "core/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// A fresh folder under /tmp for one test, removed with everything in it afterwards,
-// and small file helpers.
+// A fresh folder under /tmp for one test, removed with everything in it afterwards
+// (even when the test took its permissions away), and small file helpers.
 #pragma once
 #include <sys/stat.h>
 
