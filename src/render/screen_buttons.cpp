@@ -28,7 +28,7 @@ constexpr int kBoardTopY = 11, kBoardLowY = 113;
 constexpr int kPanelRightX = 677, kPanelLeftX = 11;
 constexpr int kBoardLeftX = 11, kBoardShiftedX = 138;
 
-// Which panel a left press grabbed: 0 none, 1 message panel, 2 side panel.
+// Which panel a left press grabbed (as PanelAt tells).
 int gDragging = 0;
 
 // Whether each button's label was last drawn lit.
@@ -121,6 +121,17 @@ bool TakeButtonClick(int i) {
   return true;
 }
 
+int PanelAt(int sx, int sy) {
+  const ScreenLayoutRecord& L = ScreenLayout;
+  if (Inside(sx, sy, L.messageX, L.messageY, L.messageX + kMessageBitmapW - 1,
+             L.messageY + kMessageBitmapH - 1))
+    return 1;
+  if (Inside(sx, sy, L.panelX, L.panelY, L.panelX + kPanelBitmapW - 1,
+             L.panelY + kPanelBitmapH - 1))
+    return 2;
+  return 0;
+}
+
 bool ScreenToTile(int sx, int sy, int* tx, int* ty) {
   const ScreenLayoutRecord& L = ScreenLayout;
   int rx = sx - L.boardX, ry = sy - L.boardY;
@@ -159,17 +170,7 @@ void UpdateMouse() {
   }
 
   // Dragging the message panel or the side panel.
-  const ScreenLayoutRecord& L = ScreenLayout;
-  if (leftWentDown) {
-    if (Inside(mx, my, L.messageX, L.messageY, L.messageX + kMessageBitmapW - 1,
-               L.messageY + kMessageBitmapH - 1))
-      gDragging = 1;
-    else if (Inside(mx, my, L.panelX, L.panelY, L.panelX + kPanelBitmapW - 1,
-                    L.panelY + kPanelBitmapH - 1))
-      gDragging = 2;
-    else
-      gDragging = 0;
-  }
+  if (leftWentDown) gDragging = PanelAt(mx, my);
   if (!MousePress[0].down) gDragging = 0;
   if (gDragging) DragPanels(mx, my);
 

@@ -33,6 +33,8 @@ struct MousePressRecord {
 };
 extern MousePressRecord MousePress[2];
 
+// The panel under a screen position: 0 none, 1 the message panel, 2 the side panel.
+int PanelAt(int sx, int sy);
 // The tile under a screen position in the current layout and view; false off the board.
 bool ScreenToTile(int sx, int sy, int* tx, int* ty);
 // Reads the mouse: tile, presses, panel dragging, button states.

@@ -5,24 +5,12 @@
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
 #include "render/message_line.h"
-#include "render/render_bitmaps.h"
 #include "render/screen_buttons.h"
 #include "render/screen_layout.h"
 #include "render/side_panel.h"
 #include "ui/colors.h"
 
 namespace {
-
-bool InsideArea(int x, int y, int ax, int ay, int w, int h) {
-  return x >= ax && x < ax + w && y >= ay && y < ay + h;
-}
-
-// A press in the message or side panel drags it instead of ending the preview.
-bool PressGrabsPanel(const MousePressRecord& p) {
-  const ScreenLayoutRecord& L = ScreenLayout;
-  return InsideArea(p.sx, p.sy, L.messageX, L.messageY, kMessageBitmapW, kMessageBitmapH) ||
-         InsideArea(p.sx, p.sy, L.panelX, L.panelY, kPanelBitmapW, kPanelBitmapH);
-}
 
 // The first hero on the board, else the first object, for the side panel.
 int FirstShownObject() {
@@ -52,11 +40,9 @@ int PreviewQuestBoard() {
   bool wasDown = false, dragging = false;
   while (ExitRequest == 0) {
     bool down = (Sys().MouseButtons() & 3) != 0;
-    // Whether a press grabs a panel is decided where it starts, before the drag moves it.
-    if (down && !wasDown) {
-      MousePressRecord press = {1, Sys().MouseX(), Sys().MouseY(), -1, -1};
-      dragging = PressGrabsPanel(press);
-    }
+    // A press in the message or side panel drags it instead of ending the preview;
+    // that is decided where the press starts, before the drag moves the panel.
+    if (down && !wasDown) dragging = PanelAt(Sys().MouseX(), Sys().MouseY()) != 0;
     UpdateMouse();
     if (Sys().KeyPressed()) {
       Sys().ReadKey();
