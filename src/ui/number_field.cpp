@@ -42,17 +42,6 @@ int KnobOffset(const DIALOG* d, int value) {
   return fixtoi(fixmul(itofix(Travel(d)), share));
 }
 
-int Redraw(DIALOG* d) {
-  if (d->flags & D_HIDDEN) return D_O_K;
-  BITMAP* bmp = gui_get_screen();
-  scare_mouse_area(d->x, d->y, d->w, d->h);
-  acquire_bitmap(bmp);
-  d->proc(MSG_DRAW, d, 0);
-  release_bitmap(bmp);
-  unscare_mouse();
-  return D_O_K;
-}
-
 // Stores a new value: plays its sound when the field previews sounds, calls the
 // callback and redraws. Returns the callback's flags.
 int ChangeValue(DIALOG* d, int value) {
@@ -65,7 +54,7 @@ int ChangeValue(DIALOG* d, int value) {
   }
   int flags = D_O_K;
   if (d->dp2) flags = reinterpret_cast<NumberFieldCallback>(d->dp2)(d->dp3, value);
-  Redraw(d);
+  object_message(d, MSG_DRAW, 0);
   return flags;
 }
 

@@ -93,16 +93,6 @@ void DrawField(DIALOG* d) {
   }
 }
 
-void Redraw(DIALOG* d) {
-  if (d->flags & D_HIDDEN) return;
-  BITMAP* bmp = gui_get_screen();
-  scare_mouse_area(d->x, d->y, d->w, d->h);
-  acquire_bitmap(bmp);
-  d->proc(MSG_DRAW, d, 0);
-  release_bitmap(bmp);
-  unscare_mouse();
-}
-
 bool IsBlank(const char* s, int p) { return ugetat(s, p) == ' '; }
 
 int PreviousWordStart(const char* s, int cur) {
@@ -164,7 +154,7 @@ int HandleKey(DIALOG* d, int c) {
     case KEY_ENTER:
     case KEY_ENTER_PAD:
       if (d->flags & D_EXIT) {
-        Redraw(d);
+        object_message(d, MSG_DRAW, 0);
         return D_CLOSE;
       }
       return D_O_K;
@@ -182,7 +172,7 @@ int HandleKey(DIALOG* d, int c) {
     default:
       return D_O_K;
   }
-  Redraw(d);
+  object_message(d, MSG_DRAW, 0);
   return D_USED_CHAR;
 }
 
@@ -191,7 +181,7 @@ int HandleTyped(DIALOG* d, int c) {
   if (HasRoom(d, c)) {
     uinsert(Text(d), d->d2, c);
     d->d2++;
-    Redraw(d);
+    object_message(d, MSG_DRAW, 0);
   }
   return D_USED_CHAR;
 }
@@ -209,7 +199,7 @@ void HandleClick(DIALOG* d) {
     p++;
   }
   d->d2 = std::min(p, ustrlen(s));
-  Redraw(d);
+  object_message(d, MSG_DRAW, 0);
 }
 
 int HandlePopup(DIALOG* d) {
