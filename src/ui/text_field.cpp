@@ -30,10 +30,13 @@ int CharWidth(FONT* f, int c) {
   return text_length(f, buf);
 }
 
-// The characters on show: [first, last), and whether the blank after the text is.
+// The characters on show: [first, last).
 struct View {
   int first, last;
 };
+
+// The owner may have put a shorter text in the field since the cursor was set.
+void ClampCursor(DIALOG* d) { d->d2 = std::clamp(d->d2, 0, ustrlen(Text(d))); }
 
 // Clamps the cursor and works out the visible part: counting back from the cursor
 // (with a blank for a cursor at the end) while the widths fit; when the whole text
@@ -42,7 +45,7 @@ View Measure(DIALOG* d) {
   const char* s = Text(d);
   FONT* f = DataFontOr(FieldFontIndex(d));
   int len = ustrlen(s);
-  d->d2 = std::clamp(d->d2, 0, len);
+  ClampCursor(d);
   int cur = d->d2;
   int avail = d->w - 2;
   int blank = cur == len ? CharWidth(f, ' ') : 0;
@@ -246,7 +249,7 @@ void TextFieldPaste(DIALOG* d) {
 
 int TextFieldProc(int msg, DIALOG* d, int c) {
   if (!d->dp) return D_O_K;
-  Measure(d);
+  ClampCursor(d);
   switch (msg) {
     case MSG_START:
       // The game's dialogs pass 0 for a cursor at the end and 1 for one at the start.
