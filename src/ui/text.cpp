@@ -7,23 +7,24 @@
 
 namespace {
 
+// A palette entry keeps six bits per channel.
+RGB PaletteEntry(int r, int g, int b) {
+  return {static_cast<unsigned char>(r / 4), static_cast<unsigned char>(g / 4),
+          static_cast<unsigned char>(b / 4), 0};
+}
+
+// Index 0 the background, 1 the ink, 2..4 a quarter of the way further each from the
+// ink towards the background.
 void SetShadePalette(int color, int background) {
   int fr = getr(color), fg = getg(color), fb = getb(color);
   int kr = getr(background), kg = getg(background), kb = getb(background);
   int sr = (kr - fr) / 4, sg = (kg - fg) / 4, sb = (kb - fb) / 4;
-  RGB entries[5] = {
-      {static_cast<unsigned char>(kr / 4), static_cast<unsigned char>(kg / 4),
-       static_cast<unsigned char>(kb / 4), 0},
-      {static_cast<unsigned char>(fr / 4), static_cast<unsigned char>(fg / 4),
-       static_cast<unsigned char>(fb / 4), 0},
-      {static_cast<unsigned char>((fr + sr) / 4), static_cast<unsigned char>((fg + sg) / 4),
-       static_cast<unsigned char>((fb + sb) / 4), 0},
-      {static_cast<unsigned char>((fr + 2 * sr) / 4), static_cast<unsigned char>((fg + 2 * sg) / 4),
-       static_cast<unsigned char>((fb + 2 * sb) / 4), 0},
-      {static_cast<unsigned char>((fr + 3 * sr) / 4), static_cast<unsigned char>((fg + 3 * sg) / 4),
-       static_cast<unsigned char>((fb + 3 * sb) / 4), 0},
-  };
-  for (int i = 0; i < 5; i++) set_color(i, &entries[i]);
+  RGB entry = PaletteEntry(kr, kg, kb);
+  set_color(0, &entry);
+  for (int step = 0; step < 4; step++) {
+    entry = PaletteEntry(fr + step * sr, fg + step * sg, fb + step * sb);
+    set_color(1 + step, &entry);
+  }
 }
 
 int BackgroundAt(BITMAP* bmp, int x, int y) {
@@ -56,23 +57,30 @@ void Draw(BITMAP* bmp, int fontIndex, int x, int y, int color, int background, c
 
 }  // namespace
 
-void DrawText(BITMAP* bmp, int fontIndex, int x, int y, int color, const char* format, ...) {
+namespace {
+
+void DrawFormatted(BITMAP* bmp, int fontIndex, int x, int y, int color, bool centred,
+                   const char* format, va_list ap) {
   char buf[512];
+  vsnprintf(buf, sizeof buf, format, ap);
+  Draw(bmp, fontIndex, x, y, color, BackgroundAt(bmp, x, y), buf, centred);
+}
+
+}  // namespace
+
+void DrawText(BITMAP* bmp, int fontIndex, int x, int y, int color, const char* format, ...) {
   va_list ap;
   va_start(ap, format);
-  vsnprintf(buf, sizeof buf, format, ap);
+  DrawFormatted(bmp, fontIndex, x, y, color, false, format, ap);
   va_end(ap);
-  Draw(bmp, fontIndex, x, y, color, BackgroundAt(bmp, x, y), buf, false);
 }
 
 void DrawTextCentred(BITMAP* bmp, int fontIndex, int x, int y, int color, const char* format,
                      ...) {
-  char buf[512];
   va_list ap;
   va_start(ap, format);
-  vsnprintf(buf, sizeof buf, format, ap);
+  DrawFormatted(bmp, fontIndex, x, y, color, true, format, ap);
   va_end(ap);
-  Draw(bmp, fontIndex, x, y, color, BackgroundAt(bmp, x, y), buf, true);
 }
 
 void DrawTextOnBackground(BITMAP* bmp, int fontIndex, int x, int y, int color, int background,
