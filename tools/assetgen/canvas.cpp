@@ -18,12 +18,6 @@ Rgb Canvas::Get(int x, int y) const {
   return px_[size_t(y) * w_ + x];
 }
 
-Rgb Canvas::GetWrap(int x, int y) const {
-  x = ((x % w_) + w_) % w_;
-  y = ((y % h_) + h_) % h_;
-  return px_[size_t(y) * w_ + x];
-}
-
 void Canvas::Set(int x, int y, Rgb c) {
   if (Inside(x, y)) px_[size_t(y) * w_ + x] = c;
 }
@@ -92,41 +86,6 @@ void Canvas::Polygon(const std::vector<float>& xy, Rgb c, float a) {
         }
       if (hits) Blend(x, y, c, a * hits / 16.f);
     }
-}
-
-bool Canvas::IsPink(int x, int y) const {
-  Rgb p = Get(x, y);
-  return p.r > 254.5f && p.g < 0.5f && p.b > 254.5f;
-}
-
-void Canvas::Paste(const Canvas& src, int x, int y) {
-  for (int j = 0; j < src.h(); ++j)
-    for (int i = 0; i < src.w(); ++i)
-      if (!src.IsPink(i, j)) Set(x + i, y + j, src.Get(i, j));
-}
-
-Canvas Canvas::Scaled(int w, int h) const {
-  Canvas out(w, h);
-  float sx = float(w_) / w, sy = float(h_) / h;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      if (sx >= 1 && sy >= 1) {  // box filter when shrinking
-        int x1 = int(x * sx), x2 = std::max(x1 + 1, int((x + 1) * sx));
-        int y1 = int(y * sy), y2 = std::max(y1 + 1, int((y + 1) * sy));
-        Rgb s;
-        for (int j = y1; j < y2; ++j)
-          for (int i = x1; i < x2; ++i) s = s + Get(i, j);
-        out.Set(x, y, s * (1.f / ((x2 - x1) * (y2 - y1))));
-      } else {
-        float fx = (x + 0.5f) * sx - 0.5f, fy = (y + 0.5f) * sy - 0.5f;
-        int ix = int(std::floor(fx)), iy = int(std::floor(fy));
-        float tx = fx - ix, ty = fy - iy;
-        Rgb top = Mix(Get(ix, iy), Get(ix + 1, iy), tx);
-        Rgb bot = Mix(Get(ix, iy + 1), Get(ix + 1, iy + 1), tx);
-        out.Set(x, y, Mix(top, bot, ty));
-      }
-    }
-  return out;
 }
 
 // Writes the file, naming it when that fails.

@@ -25,8 +25,6 @@ class Canvas {
   int h() const { return h_; }
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < w_ && y < h_; }
   Rgb Get(int x, int y) const;
-  // Reads with wrap-around (for seamless textures).
-  Rgb GetWrap(int x, int y) const;
   void Set(int x, int y, Rgb c);
   // Blends c over the pixel with opacity a (0..1).
   void Blend(int x, int y, Rgb c, float a);
@@ -37,9 +35,6 @@ class Canvas {
   void Line(float x1, float y1, float x2, float y2, float width, Rgb c, float a = 1.f);
   // A filled convex or concave polygon (even-odd), sampled 4x4 per pixel.
   void Polygon(const std::vector<float>& xy, Rgb c, float a = 1.f);
-  bool IsPink(int x, int y) const;
-  void Paste(const Canvas& src, int x, int y);
-  Canvas Scaled(int w, int h) const;  // box/bilinear resample
   bool WriteBmp24(const std::string& path) const;
 
  private:

@@ -158,12 +158,6 @@ void Canvas::Outline(const Rgb* colour) {
     if (add[i]) Set(i % w_, i / w_, col[i]);
 }
 
-void Canvas::Paste(const Canvas& src, int x, int y) {
-  for (int j = 0; j < src.h_; ++j)
-    for (int i = 0; i < src.w_; ++i)
-      if (src.Opaque(i, j)) Set(x + i, y + j, src.Get(i, j));
-}
-
 bool Canvas::SaveBmp(const std::string& path) const {
   int stride = (w_ * 3 + 3) & ~3;
   std::vector<uint8_t> rows(static_cast<size_t>(stride) * h_, 0);

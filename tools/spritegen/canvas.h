@@ -44,8 +44,6 @@ class Canvas {
   // opaque one). With an explicit colour it is used; otherwise each outline pixel is the
   // darkened colour of its neighbour.
   void Outline(const Rgb* colour);
-  // Copies src onto this canvas at (x, y), only its opaque pixels.
-  void Paste(const Canvas& src, int x, int y);
 
   // Writes a 24-bit BMP; transparent pixels become (255, 0, 255). False on failure.
   bool SaveBmp(const std::string& path) const;
