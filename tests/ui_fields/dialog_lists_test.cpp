@@ -31,8 +31,8 @@ TEST(DialogLists, FixedListsGiveTheirEntriesInOrder) {
       {"first action", ScriptActionListEntry, 25, 0, "no script"},
       {"an action with two blanks", ScriptActionListEntry, 25, 3, "#set x,  amount y"},
       {"last action", ScriptActionListEntry, 25, 24, "reveal/make door xy"},
-      {"an objective", ObjectiveListEntry, 9, 0, ObjectiveNames[0]},
-      {"last objective", ObjectiveListEntry, 9, 8, ObjectiveNames[8]},
+      {"first objective", ObjectiveListEntry, 9, 0, "Not specified"},
+      {"last objective", ObjectiveListEntry, 9, 8, "Kill all frozen"},
       {"past the end", SideListEntry, 9, 9, ""},
       {"far past the end", ScriptActionListEntry, 25, 1000, ""},
   };
