@@ -52,6 +52,9 @@ bool IsFirstChapter(const std::string& file) {
 
 bool OnBoard(int x, int y) { return x >= 0 && x < kBoardW && y >= 0 && y < kBoardH; }
 
+// The four neighbours of a tile.
+constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+
 // Dark red is the colour of warnings; nothing else on the message line is red.
 bool MessageLineShowsRed() {
   for (int y = 0; y < MessageBitmap->h; y++)
@@ -121,12 +124,11 @@ bool Crossable(int x, int y, int nx, int ny, const Reach& r) {
 
 // True when a hero on a reached tile stands next to a tile of the object.
 bool Touchable(int slot, const Reach& r, const Cover& c) {
-  const int d[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
   for (int y = 0; y < kBoardH; y++)
     for (int x = 0; x < kBoardW; x++) {
       if (c.slot[x][y] != slot) continue;
       if (ObjectTable[slot].side < kSideStatic && r.tile[x][y]) return true;
-      for (auto& k : d) {
+      for (auto& k : kSteps) {
         int nx = x + k[0], ny = y + k[1];
         if (OnBoard(nx, ny) && r.tile[nx][ny] && Crossable(nx, ny, x, y, r)) return true;
       }
@@ -149,8 +151,7 @@ Reach PartyReach() {
     while (!todo.empty()) {
       auto [x, y] = todo.back();
       todo.pop_back();
-      const int d[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-      for (auto& k : d) {
+      for (auto& k : kSteps) {
         int nx = x + k[0], ny = y + k[1];
         if (!OnBoard(nx, ny) || r.tile[nx][ny] || !Crossable(x, y, nx, ny, r)) continue;
         int s = c.slot[nx][ny];
@@ -365,8 +366,7 @@ TEST_P(ShippedQuest, HeroesStartTogetherInOneRoom) {
   while (!todo.empty()) {
     auto [x, y] = todo.back();
     todo.pop_back();
-    const int d[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (auto& k : d) {
+    for (auto& k : kSteps) {
       int nx = x + k[0], ny = y + k[1];
       if (OnBoard(nx, ny) && !room[nx][ny] && FloorMap[nx][ny] == code) {
         room[nx][ny] = true;
@@ -406,8 +406,7 @@ TEST_P(ShippedQuest, MadeDoorsOpenOnlyIntoWalkableTiles) {
     SCOPED_TRACE(o.name);
     ASSERT_TRUE(OnBoard(x, y));
     int doors = 0;
-    const int d[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (auto& k : d) {
+    for (auto& k : kSteps) {
       int nx = x + k[0], ny = y + k[1];
       if (!OnBoard(nx, ny) || FloorMap[nx][ny] == FloorMap[x][y]) continue;
       EXPECT_NE(FloorMap[nx][ny], kRock) << "a door into rock at " << nx << "," << ny;
