@@ -227,18 +227,6 @@ e2e_set_cfg() {
   ' "$file" >"$file.edit" && mv "$file.edit" "$file"
 }
 
-e2e_cfg_get() {
-  local file="${3:-$E2E_GAME/dunmar.cfg}"
-  [ -f "$file" ] || return 0
-  awk -v s="$1" -v k="$2" '
-    /^\[.*\][ \t]*$/ { name = $0; gsub(/^\[|\][ \t]*$/, "", name); insec = (name == s); next }
-    insec {
-      line = $0; key = line; sub(/[ \t]*=.*/, "", key); gsub(/^[ \t]+/, "", key)
-      if (key == k && line ~ /=/) { sub(/^[^=]*=[ \t]*/, "", line); sub(/[ \t\r]+$/, "", line); print line; exit }
-    }
-  ' "$file"
-}
-
 declare -gA E2E_CFG=()
 e2e_cfg_load() {
   local file="${1:-$E2E_GAME/dunmar.cfg}" line sec="" val
@@ -255,6 +243,13 @@ e2e_cfg_load() {
     fi
   done <"$file"
   return 0
+}
+
+# One value through e2e_cfg_load, into a table of its own: E2E_CFG is left as it was.
+e2e_cfg_get() {
+  local -A E2E_CFG=()
+  e2e_cfg_load "${3:-}" || return 0
+  printf '%s\n' "${E2E_CFG["$1.$2"]-}"
 }
 
 e2e_running() { [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; }
