@@ -27,15 +27,22 @@ static mode_t mode_arg(int flags, va_list ap) {
   return (flags & O_CREAT) ? (mode_t)va_arg(ap, int) : 0;
 }
 
+/* Waits if path is the file held, then makes the call through the next definition of
+ * sym (looked up once into *real). */
+static int pass_on(const char* sym, OpenFn* real, const char* path, int flags, mode_t mode) {
+  hold(path);
+  if (!*real) *real = (OpenFn)dlsym(RTLD_NEXT, sym);
+  return (*real)(path, flags, mode);
+}
+
+static OpenFn real_open, real_open64;
+
 int open(const char* path, int flags, ...) {
   va_list ap;
   va_start(ap, flags);
   mode_t mode = mode_arg(flags, ap);
   va_end(ap);
-  hold(path);
-  static OpenFn real;
-  if (!real) real = (OpenFn)dlsym(RTLD_NEXT, "open");
-  return real(path, flags, mode);
+  return pass_on("open", &real_open, path, flags, mode);
 }
 
 int open64(const char* path, int flags, ...) {
@@ -43,22 +50,12 @@ int open64(const char* path, int flags, ...) {
   va_start(ap, flags);
   mode_t mode = mode_arg(flags, ap);
   va_end(ap);
-  hold(path);
-  static OpenFn real;
-  if (!real) real = (OpenFn)dlsym(RTLD_NEXT, "open64");
-  return real(path, flags, mode);
+  return pass_on("open64", &real_open64, path, flags, mode);
 }
 
-int __open_2(const char* path, int flags) {
-  hold(path);
-  static OpenFn real;
-  if (!real) real = (OpenFn)dlsym(RTLD_NEXT, "open");
-  return real(path, flags);
-}
+/* The checked forms the compiler uses with _FORTIFY_SOURCE; they never create. */
+int __open_2(const char* path, int flags) { return pass_on("open", &real_open, path, flags, 0); }
 
 int __open64_2(const char* path, int flags) {
-  hold(path);
-  static OpenFn real;
-  if (!real) real = (OpenFn)dlsym(RTLD_NEXT, "open64");
-  return real(path, flags);
+  return pass_on("open64", &real_open64, path, flags, 0);
 }
