@@ -3,8 +3,9 @@
 #include <sstream>
 #include <vector>
 
+#include "painted.h"
+
 namespace {
-constexpr int kMaxPicture = 54;
 constexpr int kMaxSize = 80;
 
 std::vector<std::string> Words(const std::string& line) {
@@ -51,8 +52,8 @@ bool ParseSpriteText(const std::string& fileName, const std::string& text,
     if (w0.empty() || w0[0][0] == '#') continue;
     const std::string& key = w0[0];
     if (key == "sprite") {
-      if (w0.size() < 2 || !ToInt(w0[1], 1, kMaxPicture, number))
-        return fail("picture number must be 1.." + std::to_string(kMaxPicture));
+      if (w0.size() < 2 || !ToInt(w0[1], 1, kPictureCount, number))
+        return fail("picture number must be 1.." + std::to_string(kPictureCount));
       if (out.count(number)) return fail("picture " + w0[1] + " drawn twice");
       w = h = 0;
       hasOutline = autoOutline = false;
