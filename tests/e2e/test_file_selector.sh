@@ -15,65 +15,8 @@ cp "$E2E_GAME/quests/boardtest.qst" "$E2E_GAME/quests/alpha.qst"
 cp "$E2E_GAME/quests/boardtest.qst" "$E2E_GAME/quests/bravo.qst"
 echo "not a quest" >"$E2E_GAME/quests/notes.txt"
 
-# A small finder for texts in the game's colour fonts: every pixel of full ink of
-# the letters has one colour, and the space around them mostly another.
-cat >"$E2E_TMP/findtext.cpp" <<'EOF'
-#include <allegro.h>
-#include <cstdio>
-#include <cstdlib>
-#include <vector>
-int main(int argc, char** argv) {
-  if (argc != 9) { fprintf(stderr, "usage: findtext DAT FONT SHOT.bmp X Y W H TEXT\n"); return 2; }
-  install_allegro(SYSTEM_NONE, &errno, atexit);
-  set_color_depth(32);
-  set_color_conversion(COLORCONV_TOTAL);
-  DATAFILE* dat = load_datafile(argv[1]);
-  if (!dat) { fprintf(stderr, "no datafile %s\n", argv[1]); return 2; }
-  int index = atoi(argv[2]), n = 0;
-  while (dat[n].type != DAT_END) n++;
-  if (index < 0 || index >= n || dat[index].type != DAT_FONT) { fprintf(stderr, "no font %d\n", index); return 2; }
-  FONT* f = static_cast<FONT*>(dat[index].dat);
-  BITMAP* shot = load_bitmap(argv[3], nullptr);
-  if (!shot) { fprintf(stderr, "cannot read %s\n", argv[3]); return 2; }
-  const char* text = argv[8];
-  int tw = text_length(f, text), th = text_height(f);
-  BITMAP* g = create_bitmap(tw, th);
-  int white = makecol(255, 255, 255), black = makecol(0, 0, 0);
-  clear_to_color(g, white);
-  RGB pal[256];
-  for (auto& p : pal) p = RGB{32, 32, 32, 0};  // the lighter steps of the letters
-  pal[1] = RGB{0, 0, 0, 0};                     // full ink
-  set_palette(pal);
-  textout_ex(g, f, text, 0, 0, -1, -1);
-  std::vector<int> ink, paper;  // offsets y * tw + x; paper is where no letter touches
-  for (int y = 0; y < th; y++) {
-    for (int x = 0; x < tw; x++) {
-      int px = getpixel(g, x, y);
-      if (px == black) ink.push_back(y * tw + x);
-      if (px == white) paper.push_back(y * tw + x);
-    }
-  }
-  if (ink.empty()) { fprintf(stderr, "no ink in '%s'\n", text); return 2; }
-  int x0 = atoi(argv[4]), y0 = atoi(argv[5]), x1 = x0 + atoi(argv[6]), y1 = y0 + atoi(argv[7]);
-  for (int y = y0; y + th <= y1 && y + th <= shot->h; y++) {
-    for (int x = x0; x + tw <= x1 && x + tw <= shot->w; x++) {
-      int c = getpixel(shot, x + ink[0] % tw, y + ink[0] / tw);
-      bool ok = true;
-      for (int o : ink)
-        if (getpixel(shot, x + o % tw, y + o / tw) != c) { ok = false; break; }
-      if (!ok) continue;
-      size_t same = 0;
-      for (int o : paper)
-        if (getpixel(shot, x + o % tw, y + o / tw) == c) same++;
-      if (same * 10 > paper.size()) continue;
-      printf("%d %d\n", x, y);
-      return 0;
-    }
-  }
-  return 1;
-}
-EOF
-g++ -O2 -o "$E2E_TMP/findtext" "$E2E_TMP/findtext.cpp" $(pkg-config --cflags --libs allegro) ||
+# A finder for texts in the game's colour fonts (tools/findtext.cpp).
+g++ -O2 -o "$E2E_TMP/findtext" "$HERE/tools/findtext.cpp" $(pkg-config --cflags --libs allegro) ||
   e2e_fail "cannot build the text finder"
 
 DIALOG_FONT=120  # dialogs, alerts and lists
@@ -89,6 +32,8 @@ find_text() {
 shows() { find_text "$@" || e2e_fail "'${*: -1}' is not on the screen"; }
 lacks() { ! find_text "$@" || e2e_fail "'${*: -1}' is on the screen"; }
 brightness() { e2e_pixel "$E2E_LAST_SHOT" "$1" "$2" | awk '{print $1 + $2 + $3}'; }
+# Pixels of the path field in the highlight colour (its cursor) in the last screenshot.
+cursor_pixels() { e2e_count_color "$E2E_LAST_SHOT" 266 233 266 12 136 0 0; }
 
 e2e_write_cfg
 e2e_start || e2e_fail "no window"
@@ -116,7 +61,7 @@ BOTTOM=$(brightness 480 349)
 [ "$TOP" -lt "$ROW" ] && [ "$ROW" -lt "$BOTTOM" ] ||
   e2e_fail "the list is not sunken: top $TOP, rows $ROW, bottom $BOTTOM"
 [ "$(e2e_colors "$E2E_LAST_SHOT" 276 270 80 12)" -gt 3 ] || e2e_fail "list entries are not anti-aliased"
-HL=$(convert "$E2E_LAST_SHOT" -crop 266x12+266+233 +repage txt:- | grep -c 'srgb(136,0,0)')
+HL=$(cursor_pixels)
 [ "$HL" -ge 20 ] || e2e_fail "the focused path field shows no cursor ($HL highlight pixels)"
 
 # A file with another extension is refused.
@@ -146,7 +91,7 @@ sleep 0.5
 e2e_key Tab
 sleep 0.3
 e2e_shot tabbed
-HL=$(convert "$E2E_LAST_SHOT" -crop 266x12+266+233 +repage txt:- | grep -c 'srgb(136,0,0)')
+HL=$(cursor_pixels)
 [ "$HL" = 0 ] || e2e_fail "the path field kept the focus after Tab"
 shows $FIELD_FONT 266 232 266 14 "original.qst"
 e2e_key b
