@@ -15,8 +15,6 @@ void InitProgramPaths(const char* exePath) {
   snprintf(ExePath, sizeof ExePath, "%s", exePath);
   ProgramFile(SavesDir, sizeof SavesDir, "saves/");
   ProgramFile(QuestsDir, sizeof QuestsDir, "quests/");
-  snprintf(VersionString, sizeof VersionString, "%s", "v2.07F");
-  snprintf(VersionDate, sizeof VersionDate, "%s", "8-2004");
 }
 
 void ProgramFile(char* out, int n, const char* name) {

@@ -12,7 +12,7 @@ extern char VersionDate[11];
 // "  Exit Dunmarrow?  " and every loop unwinds to the shutdown.
 extern int ExitRequest;
 
-// Fills ExePath, SavesDir and QuestsDir from the executable's path and sets the version.
+// Fills ExePath, SavesDir and QuestsDir from the executable's path.
 void InitProgramPaths(const char* exePath);
 // A file beside the executable: ExePath's folder + name, into out (size n).
 void ProgramFile(char* out, int n, const char* name);
