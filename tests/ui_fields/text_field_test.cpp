@@ -72,6 +72,17 @@ TEST_F(TextFieldTest, StartPlacesTheCursor) {
   }
 }
 
+TEST_F(TextFieldTest, ATextShortenedByItsOwnerKeepsTheCursorInsideIt) {
+  Make("hello", 20, 0);
+  ustrzcpy(text, sizeof text, "hi");  // the cursor still stands at 5
+  EXPECT_EQ(Type('x'), D_USED_CHAR);
+  EXPECT_STREQ(text, "hix");
+  EXPECT_EQ(d.d2, 3);
+  ustrzcpy(text, sizeof text, "a");
+  EXPECT_EQ(Key(KEY_LEFT), D_USED_CHAR);
+  EXPECT_EQ(d.d2, 0);
+}
+
 TEST_F(TextFieldTest, AFieldOfTheLibrarysDialogsStartsWithTheCursorAtTheEnd) {
   // The file selector wraps the field and restarts it with each new path.
   Make("/quests/dragon.qst", 40, 0);
