@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -83,12 +84,17 @@ void AddGameOptions(ConfigUpdate& u) {
 
 namespace {
 
-// Copies from to to byte for byte; a missing from gives an empty to.
+// Copies from to to byte for byte; a missing from gives an empty to. A from that is
+// there but cannot be read fails: what it holds must not be replaced.
 bool CopyFileContents(const char* from, const char* to) {
-  FILE* out = fopen(to, "wb");
-  if (!out) return false;
-  bool ok = true;
   FILE* in = fopen(from, "rb");
+  if (!in && errno != ENOENT) return false;
+  FILE* out = fopen(to, "wb");
+  if (!out) {
+    if (in) fclose(in);
+    return false;
+  }
+  bool ok = true;
   if (in) {
     char buf[8192];
     size_t n;

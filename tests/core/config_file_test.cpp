@@ -1,6 +1,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 
@@ -149,6 +150,19 @@ TEST_F(ConfigFileTest, FailedWriteKeepsThePreviousFile) {
   chmod(dir_.path().c_str(), 0755);
   EXPECT_EQ(ReadText(cfg_), before);
   EXPECT_EQ(get_config_int("general", "bpp", 0), 16);  // still reading the old file
+}
+
+TEST_F(ConfigFileTest, UnreadableFileIsNotReplaced) {
+  // A name that cannot be opened (a link to itself) is not a missing file: writing a
+  // fresh one over it would lose whatever the player keeps there.
+  ASSERT_EQ(symlink("dunmar.cfg", cfg_.c_str()), 0);
+  ConfigUpdate u;
+  u.SetInt("general", "bpp", 24);
+  EXPECT_FALSE(WriteConfig(cfg_.c_str(), u));
+  struct stat st;
+  ASSERT_EQ(lstat(cfg_.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_FALSE(FileExists(cfg_ + ".new"));
 }
 
 TEST_F(ConfigFileTest, TextsCannotBreakTheFileIntoLines) {
