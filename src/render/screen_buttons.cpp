@@ -22,12 +22,6 @@ MousePressRecord MousePress[2] = {{0, 0, 0, -1, -1}, {0, 0, 0, -1, -1}};
 
 namespace {
 
-// Default positions and the drag limits.
-constexpr int kMessageTopY = 11, kMessageBottomY = 502;
-constexpr int kBoardTopY = 11, kBoardLowY = 113;
-constexpr int kPanelRightX = 677, kPanelLeftX = 11;
-constexpr int kBoardLeftX = 11, kBoardShiftedX = 138;
-
 // Which panel a left press grabbed (as PanelAt tells).
 int gDragging = 0;
 
@@ -73,8 +67,7 @@ void DragPanels(int mx, int my) {
 }  // namespace
 
 void ResetScreenLayout() {
-  ScreenLayout = {kBoardLeftX, kBoardTopY, kBoardLeftX, kMessageBottomY,
-                  kPanelRightX, kBoardLowY, kPanelRightX, kBoardTopY};
+  ScreenLayout = kDefaultScreenLayout;
   gDragging = 0;
 }
 

@@ -10,7 +10,7 @@
 #include "ui/bevel_box.h"
 #include "ui/colors.h"
 
-ScreenLayoutRecord ScreenLayout = {11, 11, 11, 502, 677, 113, 677, 11};
+ScreenLayoutRecord ScreenLayout = kDefaultScreenLayout;
 
 namespace {
 
