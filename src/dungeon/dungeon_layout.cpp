@@ -23,8 +23,11 @@ void WriteFloor(const DgDungeon& dungeon, int w, int h) {
       uint32_t g = dungeon.cellAt(x + 1, y + 1, 0);
       if (g == kDgWall) FloorMap[x][y] = kFloorRock;
       if (g == kDgOpen) FloorMap[x][y] = kFloorCorridor;
-      if (g >= kDgFirstRoom) FloorMap[x][y] = static_cast<uint8_t>(g + 6 > 255 ? 255 : g + 6);
-      if (FloorMap[x][y] >= 25) FloorMap[x][y] = kFloorRoomOverflow;
+      if (g >= kDgFirstRoom) {
+        const uint32_t floor = kFloorFirstRoom + (g - kDgFirstRoom);
+        FloorMap[x][y] = static_cast<uint8_t>(floor > 255 ? 255 : floor);
+      }
+      if (FloorMap[x][y] > kFloorLastRoom) FloorMap[x][y] = kFloorRoomOverflow;
     }
   }
 }

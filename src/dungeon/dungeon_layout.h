@@ -6,7 +6,8 @@
 constexpr int kFloorRock = 7;
 constexpr int kFloorCorridor = 8;
 constexpr int kFloorFirstRoom = 10;     // room r gets 10 + r ...
-constexpr int kFloorRoomOverflow = 5;   // ... up to room 14; later rooms all get 5
+constexpr int kFloorLastRoom = 24;      // ... up to room 14;
+constexpr int kFloorRoomOverflow = 5;   // later rooms all get 5
 
 // Builds the layout from a seed (a seed of 0 or less does not reseed the shared
 // generator). The caller resets the board first (ResetQuest with full false). Reads
