@@ -21,11 +21,6 @@ DgMaze::DgMaze(int width, int height, int depth, int seed, int randomness, int s
   cells_.assign(static_cast<size_t>(width_) * height_ * depth_, 0);
 }
 
-DgMaze::~DgMaze() {
-  cells_.clear();
-  mask_.reset();
-}
-
 void DgMaze::resolveEnd() {
   end_.x = endRequest_.x < 0 ? width_ - 1 : endRequest_.x;
   end_.y = endRequest_.y < 0 ? height_ - 1 : endRequest_.y;

@@ -28,7 +28,6 @@ class DgMaze {
          int startZ, int endX, int endY, int endZ);
   DgMaze(const DgMaze&) = delete;
   DgMaze& operator=(const DgMaze&) = delete;
-  ~DgMaze();
 
   // Takes the mask over, drops the cells and makes new empty ones of the mask's size.
   void setMask(DgMazeMask* mask);

@@ -6,11 +6,6 @@ DgMazeMask::DgMazeMask(int width, int height)
   cells_.assign(static_cast<size_t>(width_) * height_, 1);
 }
 
-DgMazeMask::~DgMazeMask() {
-  cells_.clear();
-  width_ = height_ = 0;
-}
-
 int DgMazeMask::usableCount() const {
   int n = 0;
   for (uint8_t c : cells_) n += (c == 1);

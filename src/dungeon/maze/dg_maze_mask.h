@@ -11,7 +11,6 @@ class DgMazeMask {
   DgMazeMask(int width, int height);
   DgMazeMask(const DgMazeMask& other) = default;
   DgMazeMask& operator=(const DgMazeMask& other) = default;
-  virtual ~DgMazeMask();
 
   int width() const { return width_; }
   int height() const { return height_; }
