@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/config_file.h"
 #include "core/game_options.h"
 #include "core/platform.h"
 #include "core/program_state.h"
@@ -138,18 +139,13 @@ void FindExecutable(const char* argv0, char* out, size_t n) {
   }
 }
 
-// The [dungeon] values of the dunmar.cfg beside the program, or their defaults.
+// The options of the dunmar.cfg beside the program, as the game reads them (only the
+// [dungeon] ones matter here); a missing file gives the defaults. The file is only read.
 void ReadDungeonOptions() {
   char cfg[1024];
   ProgramFile(cfg, sizeof cfg, "dunmar.cfg");
-  if (exists(cfg)) {
-    push_config_state();
-    set_config_file(cfg);
-    GameOptions.randomness = get_config_int("dungeon", "randomness", GameOptions.randomness);
-    GameOptions.clrdeadend = get_config_int("dungeon", "clrdeadend", GameOptions.clrdeadend);
-    GameOptions.hiddendoor = get_config_int("dungeon", "hiddendoor", GameOptions.hiddendoor);
-    pop_config_state();
-  }
+  SelectConfigFile(cfg);
+  ReadGameOptions();
 }
 
 }  // namespace
