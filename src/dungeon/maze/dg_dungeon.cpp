@@ -127,20 +127,22 @@ bool DgDungeon::findRoomPosition(int& width, int& height, int z, int& x, int& y)
 
   // The score of a spot sums cell weights over the room and over its border (corners
   // left out). Border cells weigh 1 for passage and 3 for an earlier room; room cells
-  // 3 for passage, 3 for a room and 10 where the mask forbids the cell. Running sums
-  // over the grid make each spot's score four look-ups.
+  // 3 for passage, 3 for a room and 10 where the mask forbids the cell. "Passage" is
+  // any value with the kDgOpen bit, so a room whose value 4 + r carries that bit too
+  // (r = 2, 3, 6, 7, ...) weighs both; seeds depend on it. Running sums over the grid
+  // make each spot's score four look-ups.
   const int gw = gridWidth_, gh = gridHeight_;
   std::vector<int> border((gw + 1) * (gh + 1), 0), inner((gw + 1) * (gh + 1), 0);
   auto at = [gw](std::vector<int>& v, int cx, int cy) -> int& { return v[cy * (gw + 1) + cx]; };
   auto borderWeight = [&](int gx, int gy) {
     uint32_t g = grid_[index(gx, gy, z)];
-    return ((g & 2) ? 1 : 0) + (g >= kDgFirstRoom ? 3 : 0);
+    return ((g & kDgOpen) ? 1 : 0) + (g >= kDgFirstRoom ? 3 : 0);
   };
   for (int gy = 0; gy < gh; gy++) {
     for (int gx = 0; gx < gw; gx++) {
       uint32_t g = grid_[index(gx, gy, z)];
       int wb = borderWeight(gx, gy);
-      int wi = ((g & 2) ? 3 : 0) + (g >= kDgFirstRoom ? 3 : 0) +
+      int wi = ((g & kDgOpen) ? 3 : 0) + (g >= kDgFirstRoom ? 3 : 0) +
                (mask_->usable(gx / 2, gy / 2) ? 0 : 10);
       at(border, gx + 1, gy + 1) =
           wb + at(border, gx, gy + 1) + at(border, gx + 1, gy) - at(border, gx, gy);
