@@ -22,13 +22,6 @@ struct ToolRun {
   std::string out, err;
 };
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
 // The file without its comment lines (one of them carries the date).
 std::string WithoutComments(const std::string& text) {
   std::istringstream in(text);

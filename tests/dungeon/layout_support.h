@@ -1,5 +1,9 @@
-// Shared helpers of the layout tests: a fresh standard board and layer snapshots.
+// Shared helpers of the layout tests: a fresh standard board, layer snapshots and
+// whole-file reads.
 #pragma once
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "core/game_options.h"
@@ -38,4 +42,12 @@ inline std::vector<int> Layers() {
   for (int y = 0; y <= kBoardH; y++)
     for (int x = 0; x <= kBoardW; x++) v.push_back(DoorMap[x][y]);
   return v;
+}
+
+// The whole file, "" when it cannot be read.
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
 }

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "layout_support.h"
@@ -68,13 +67,6 @@ const char kHeader[] =
     "# Compared by the SeedCatalog test. Do not edit by hand: when a change of the\n"
     "# generator is intended, run tools/rewrite-seed-catalog.sh and commit the result.\n";
 
-std::string ReadCatalog() {
-  std::ifstream in(CatalogPath(), std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
 // The block of one entry in the catalog text, or "" when it is missing.
 std::string Block(const std::string& catalog, const CatalogEntry& e) {
   const std::string head = Describe(e) + "\n";
@@ -95,7 +87,7 @@ TEST(SeedCatalog, SeedsKeepTheirLayouts) {
     printf("rewrote %s\n", CatalogPath().c_str());
     return;
   }
-  const std::string catalog = ReadCatalog();
+  const std::string catalog = ReadFile(CatalogPath());
   ASSERT_FALSE(catalog.empty()) << CatalogPath() << " is missing";
   for (const CatalogEntry& e : kCatalog) {
     const std::string expected = Block(catalog, e);
