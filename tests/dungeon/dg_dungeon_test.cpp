@@ -374,6 +374,35 @@ TEST(DgDungeonDoors, RandomDoorTypeByRoll) {
   }
 }
 
+TEST(DgDungeonSettings, FreshAndResetSettingsHoldTheDefaults) {
+  auto expectDefaults = [](const DgDungeonSettings& s, const char* which) {
+    SCOPED_TRACE(which);
+    EXPECT_EQ(s.width, 10);
+    EXPECT_EQ(s.height, 10);
+    EXPECT_EQ(s.depth, 1);
+    EXPECT_EQ((DgPoint{s.startX, s.startY, s.startZ}), (DgPoint{0, 0, 0}));
+    EXPECT_EQ((DgPoint{s.endX, s.endY, s.endZ}), (DgPoint{-1, -1, -1}));
+    EXPECT_EQ(s.mask, nullptr);
+    EXPECT_GT(s.seed, 0) << "the current time";
+    EXPECT_EQ(s.randomness, 100);
+    EXPECT_EQ(s.sparseness, 0);
+    EXPECT_EQ(s.clearDeadEnds, 0);
+    for (int v : {s.minRooms, s.maxRooms, s.minRoomWidth, s.maxRoomWidth, s.minRoomHeight,
+                  s.maxRoomHeight})
+      EXPECT_EQ(v, 0);
+    EXPECT_EQ(s.hiddenDoorPercent, 5);
+    EXPECT_EQ(s.specialDoorPercent, 5);
+  };
+  DgDungeonSettings fresh;
+  expectDefaults(fresh, "fresh");
+  DgDungeonSettings used;
+  GameSettings(used, 99);
+  used.startX = used.endZ = 3;
+  used.setMask(new DgMazeMask(4, 4));
+  used.reset();
+  expectDefaults(used, "reset");
+}
+
 TEST(DgPickList, PicksByRunningWeightAndUnlinks) {
   DgPickList list;
   int total = 0;

@@ -4,8 +4,6 @@
 
 DgDungeonSettings gDungeonSettings;
 
-DgDungeonSettings::DgDungeonSettings() : seed(static_cast<int>(time(nullptr))) {}
-
 DgDungeonSettings::~DgDungeonSettings() { setMask(nullptr); }
 
 void DgDungeonSettings::setMask(DgMazeMask* newMask) {

@@ -2,24 +2,24 @@
 #pragma once
 #include "dungeon/maze/dg_maze_mask.h"
 
+// The defaults live in one place, reset(), which the constructor runs as well.
 struct DgDungeonSettings {
-  int width = 10;   // maze cells
-  int height = 10;
-  int depth = 1;    // levels
-  int startX = 0, startY = 0, startZ = 0;
-  int endX = -1, endY = -1, endZ = -1;  // negative: the last index
-  DgMazeMask* mask = nullptr;           // owned; null = every cell usable
-  int seed;                             // the current time in seconds by default
-  int randomness = 100;                 // percent chance per step to turn
-  int sparseness = 0;                   // sparsening passes
-  int clearDeadEnds = 0;                // percent
-  int minRooms = 0, maxRooms = 0;       // per level
-  int minRoomWidth = 0, maxRoomWidth = 0;
-  int minRoomHeight = 0, maxRoomHeight = 0;
-  int hiddenDoorPercent = 5;
-  int specialDoorPercent = 5;
+  int width, height;            // maze cells
+  int depth;                    // levels
+  int startX, startY, startZ;
+  int endX, endY, endZ;         // negative: the last index
+  DgMazeMask* mask = nullptr;   // owned; null = every cell usable
+  int seed;                     // the current time in seconds by default
+  int randomness;               // percent chance per step to turn
+  int sparseness;               // sparsening passes
+  int clearDeadEnds;            // percent
+  int minRooms, maxRooms;       // per level
+  int minRoomWidth, maxRoomWidth;
+  int minRoomHeight, maxRoomHeight;
+  int hiddenDoorPercent;
+  int specialDoorPercent;
 
-  DgDungeonSettings();
+  DgDungeonSettings() { reset(); }
   DgDungeonSettings(const DgDungeonSettings&) = delete;
   DgDungeonSettings& operator=(const DgDungeonSettings&) = delete;
   ~DgDungeonSettings();
