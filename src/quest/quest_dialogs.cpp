@@ -29,8 +29,7 @@ int QuestNumber() { return FreeChoice() ? QuestHeader.chapter : 1; }
 
 // A name typed without extension gets the right one added, so it counts as allowed.
 bool ExtensionAllowed(const char* path, const char* wanted) {
-  char ext[80];
-  CopyText(ext, get_extension(path), 79);
+  const char* ext = get_extension(path);
   return ext[0] == '\0' || strcasecmp(ext, wanted) == 0;
 }
 
