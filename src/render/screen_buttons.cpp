@@ -11,6 +11,7 @@
 #include "render/screen_layout.h"
 #include "ui/bevel_box.h"
 #include "ui/colors.h"
+#include "ui/dialog_items.h"
 #include "ui/text.h"
 
 int ButtonState[4] = {0, 0, 0, 0};
@@ -30,11 +31,6 @@ bool gDrawnLit[4] = {false, false, false, false};
 
 bool Inside(int x, int y, int x1, int y1, int x2, int y2) {
   return x >= x1 && x <= x2 && y >= y1 && y <= y2;
-}
-
-void PlayClick() {
-  // The button click sounds whatever the sound switch says.
-  Sys().PlaySample(DataSample(kDataClickSound), GameOptions.volume * 25, 128, 1000, 0);
 }
 
 void DragPanels(int mx, int my) {
@@ -177,7 +173,7 @@ void UpdateMouse() {
     if (s == kButtonActed) s = kButtonHover;
     if (leftWentDown && over && s < kButtonClicked) {
       s = kButtonClicked;
-      PlayClick();
+      PlayClick();  // sounds whatever the sound switch says
     } else if (s == kButtonIdle && over) {
       s = kButtonHover;
     } else if (s == kButtonHover && !over) {
