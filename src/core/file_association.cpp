@@ -7,20 +7,11 @@
 #include <cstdlib>
 
 #include "core/detached_process.h"
+#include "quest/quest_paths.h"
 
 const char* const kQuestMimeType = "application/x-dunmarrow-quest";
 
 namespace {
-
-// Extension n of the family: "qst" for 1, else "q" and two digits (02..20).
-std::string QuestExtension(int n) {
-  char ext[8];
-  if (n == 1)
-    snprintf(ext, sizeof ext, "qst");
-  else
-    snprintf(ext, sizeof ext, "q%02d", n);
-  return ext;
-}
 
 bool MakeFolders(const std::string& path) {
   for (size_t i = 1; i <= path.size(); i++) {
@@ -98,7 +89,11 @@ std::string QuestMimePackage() {
       "  <mime-type type=\"";
   x += kQuestMimeType;
   x += "\">\n    <comment>Dunmarrow QuestFile</comment>\n";
-  for (int n = 1; n <= 20; n++) x += "    <glob pattern=\"*." + QuestExtension(n) + "\"/>\n";
+  for (int n = 1; n <= 20; n++) {
+    char ext[8];
+    QuestExtension(ext, n);
+    x += std::string("    <glob pattern=\"*") + ext + "\"/>\n";
+  }
   x += "  </mime-type>\n</mime-info>\n";
   return x;
 }

@@ -1,6 +1,7 @@
 #include "core/program_state.h"
 
 #include <allegro.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstring>
 
@@ -15,6 +16,16 @@ void InitProgramPaths(const char* exePath) {
   snprintf(ExePath, sizeof ExePath, "%s", exePath);
   ProgramFile(SavesDir, sizeof SavesDir, "saves/");
   ProgramFile(QuestsDir, sizeof QuestsDir, "quests/");
+}
+
+void InitToolProgramPaths(const char* argv0) {
+  char exe[1024];
+  ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
+  if (len > 0)
+    exe[len] = '\0';
+  else
+    snprintf(exe, sizeof exe, "%s", argv0 ? argv0 : "./");
+  InitProgramPaths(exe);
 }
 
 void ProgramFile(char* out, int n, const char* name) {

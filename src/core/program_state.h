@@ -14,6 +14,9 @@ extern int ExitRequest;
 
 // Fills ExePath, SavesDir and QuestsDir from the executable's path.
 void InitProgramPaths(const char* exePath);
+// The same for the command-line tools, which run without a display (Allegro cannot
+// tell their path then): the path of the running program, else argv0.
+void InitToolProgramPaths(const char* argv0);
 // A file beside the executable: ExePath's folder + name, into out (size n).
 void ProgramFile(char* out, int n, const char* name);
 

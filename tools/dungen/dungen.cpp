@@ -129,16 +129,6 @@ int ParseArguments(int argc, char** argv, Arguments& a) {
   return -1;
 }
 
-// The program's own path: Allegro cannot tell it without a display.
-void FindExecutable(const char* argv0, char* out, size_t n) {
-  ssize_t len = readlink("/proc/self/exe", out, n - 1);
-  if (len > 0) {
-    out[len] = '\0';
-  } else {
-    snprintf(out, n, "%s", argv0);
-  }
-}
-
 // The options of the dunmar.cfg beside the program, as the game reads them (only the
 // [dungeon] ones matter here); a missing file gives the defaults. The file is only read.
 void ReadDungeonOptions() {
@@ -165,9 +155,7 @@ int main(int argc, char** argv) {
   static SilentPlatform platform;
   SetPlatform(&platform);
 
-  char exe[1024];
-  FindExecutable(argv[0], exe, sizeof exe);
-  InitProgramPaths(exe);
+  InitToolProgramPaths(argv[0]);
   SetDefaultGameOptions();
   ReadDungeonOptions();
   if (args.randomness >= 0) GameOptions.randomness = args.randomness;

@@ -84,10 +84,7 @@ int main(int argc, char** argv) {
   set_color_conversion(COLORCONV_NONE);
   static SilentPlatform platform;
   SetPlatform(&platform);
-  char exe[1024] = "./questgen";
-  ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
-  if (len > 0) exe[len] = '\0';
-  InitProgramPaths(exe);
+  InitToolProgramPaths(argv[0]);
   SetDefaultGameOptions();
   MakeInterfaceColors(GameOptions.background, GameOptions.highlite);
   CreateRenderBitmaps(800, 600);
