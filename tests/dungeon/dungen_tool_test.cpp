@@ -14,6 +14,7 @@
 #include "layout_support.h"
 #include "quest/quest_file.h"
 #include "support/scripted_platform.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -34,15 +35,12 @@ std::string WithoutComments(const std::string& text) {
 class Dungen : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/dungen_test_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
+    ASSERT_FALSE(folder_.path().empty());
+    dir_ = folder_.path();
     tool_ = std::string(DUNMARROW_GAME_DIR) + "/dungen";
     ASSERT_EQ(access(tool_.c_str(), X_OK), 0) << tool_ << " is missing: build the dungen target";
   }
   void TearDown() override {
-    std::string cmd = "rm -rf '" + dir_ + "'";
-    (void)system(cmd.c_str());
     ResetQuest(true);
   }
 
@@ -55,6 +53,7 @@ class Dungen : public ::testing::Test {
     return r;
   }
 
+  TempFolder folder_;
   std::string dir_, tool_;
 };
 

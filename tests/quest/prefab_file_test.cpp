@@ -39,10 +39,10 @@ TEST(PrefabFile, MonsterRunFromSides) {
       {{3, 10, 5, 6}, 1, 1},     // only the first run counts
       {{1, 1, 1, 1, 9, 7, 2}, 5, 2},
   };
-  ScratchFolder dir;
+  TempFolder dir;
   for (const Case& c : cases) {
     std::string path = dir.File("Dunmar.qpf");
-    WriteFile(path, PrefabFile(c.sides));
+    WriteText(path, PrefabFile(c.sides));
     ASSERT_EQ(LoadPrefabs(path.c_str()), 0);
     EXPECT_EQ(PrefabCount, static_cast<int>(c.sides.size()));
     EXPECT_EQ(FirstMonsterPrefab, c.first) << c.sides.size();
@@ -54,28 +54,28 @@ TEST(PrefabFile, MonsterRunFromSides) {
 }
 
 TEST(PrefabFile, BlockCutAfterItsFirstScriptTextDoesNotCount) {
-  ScratchFolder dir;
+  TempFolder dir;
   std::string text = PrefabFile({1, 3});
   text += "| 3\nname      Half\nproperty  4,0,0,0\nattribute 1\ninventory 0\npicture   1\n"
           "scriptvar 0\nscripttxt first only\n";
   std::string path = dir.File("cut.qpf");
-  WriteFile(path, text);
+  WriteText(path, text);
   ASSERT_EQ(LoadPrefabs(path.c_str()), 0);
   EXPECT_EQ(PrefabCount, 2);
   EXPECT_EQ(MonsterPrefabCount, -1);
 }
 
 TEST(PrefabFile, AtMost255Prefabs) {
-  ScratchFolder dir;
+  TempFolder dir;
   std::string path = dir.File("many.qpf");
-  WriteFile(path, PrefabFile(std::vector<int>(262, kSideStatic)));
+  WriteText(path, PrefabFile(std::vector<int>(262, kSideStatic)));
   ASSERT_EQ(LoadPrefabs(path.c_str()), 0);
   EXPECT_EQ(PrefabCount, 255);
   EXPECT_STREQ(PrefabTable[255].name, "Thing255");
 }
 
 TEST(PrefabFile, MissingWrongOrDamagedFiles) {
-  ScratchFolder dir;
+  TempFolder dir;
   EXPECT_EQ(LoadPrefabs(dir.File("none.qpf").c_str()), 1);
   EXPECT_EQ(PrefabCount, 0);
   EXPECT_EQ(LoadPrefabs((kFixtures + "old_magic.qpf").c_str()), 0);
@@ -84,7 +84,7 @@ TEST(PrefabFile, MissingWrongOrDamagedFiles) {
 
   std::string path = dir.File("odd.qpf");
   std::string text = PrefabFile({1, -3, 3});
-  WriteFile(path, text);
+  WriteText(path, text);
   ASSERT_EQ(LoadPrefabs(path.c_str()), 0);
   EXPECT_EQ(PrefabCount, 3);
   EXPECT_EQ(PrefabTable[2].side, kSideStatic);  // a side the game does not know
@@ -92,7 +92,7 @@ TEST(PrefabFile, MissingWrongOrDamagedFiles) {
 
   std::string garbage = "QPF102\n";
   for (int i = 0; i < 3000; i++) garbage += static_cast<char>((i * 131) % 256);
-  WriteFile(path, garbage);
+  WriteText(path, garbage);
   EXPECT_EQ(LoadPrefabs(path.c_str()), 0);
   EXPECT_LE(PrefabCount, 255);
 }

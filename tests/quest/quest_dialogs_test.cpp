@@ -37,7 +37,7 @@ class QuestDialog : public ::testing::Test {
     GameOptions.developer = 0;
     EditorActive = 0;
   }
-  bool Exists(const std::string& path) { return !ReadFile(path).empty(); }
+  bool Exists(const std::string& path) { return !ReadText(path).empty(); }
   int ChooseQuest(int mode, const std::string& chosen) {
     char path[512];
     snprintf(path, sizeof path, "%s", chosen.c_str());
@@ -48,7 +48,7 @@ class QuestDialog : public ::testing::Test {
     snprintf(path, sizeof path, "%s", chosen.c_str());
     return SavedGameChosen(mode, path);
   }
-  ScratchFolder dir;
+  TempFolder dir;
   char keepQuests[1024], keepSaves[1024];
 };
 

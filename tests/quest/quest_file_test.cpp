@@ -33,7 +33,7 @@ class QuestFile : public ::testing::Test {
     ResetQuest(true);
     QuestHeader.savdata.CurrentObject = 0;
   }
-  ScratchFolder dir;
+  TempFolder dir;
 };
 
 // Runs ReadLine over text held in memory.
@@ -172,7 +172,7 @@ TEST_F(QuestFile, WrittenLayoutHeaderAndMaps) {
   std::string path = dir.File("barrow.qst");
   ASSERT_EQ(SaveQuest(path.c_str()), kSaveDone);
   EXPECT_STREQ(MessageBuffer, "Maps saved.");
-  std::vector<std::string> lines = SplitLines(ReadFile(path));
+  std::vector<std::string> lines = SplitLines(ReadText(path));
   ASSERT_GT(lines.size(), 120u);
   EXPECT_EQ(lines[0], "QST102");
   EXPECT_EQ(lines[2], "| DUNMARROW QUEST FILE");
@@ -226,7 +226,7 @@ TEST_F(QuestFile, RoundTripIsByteIdenticalApartFromTheDate) {
   EXPECT_EQ(FloorMap[25][18], 200);
   EXPECT_EQ(VisibilityMap[2][1], 2);
   ASSERT_EQ(SaveQuest(b.c_str()), kSaveDone);
-  EXPECT_EQ(WithoutDateLine(ReadFile(a)), WithoutDateLine(ReadFile(b)));
+  EXPECT_EQ(WithoutDateLine(ReadText(a)), WithoutDateLine(ReadText(b)));
 }
 
 TEST_F(QuestFile, CommentLinesAnywhereAreSkipped) {
@@ -235,14 +235,14 @@ TEST_F(QuestFile, CommentLinesAnywhereAreSkipped) {
   ASSERT_EQ(SaveQuest(plain.c_str()), kSaveDone);
   // A comment after every line, map rows included.
   std::string text;
-  for (const std::string& line : SplitLines(ReadFile(plain))) text += line + "\n| note\n";
-  WriteFile(noisy, text);
+  for (const std::string& line : SplitLines(ReadText(plain))) text += line + "\n| note\n";
+  WriteText(noisy, text);
   ResetQuest(true);
   ASSERT_EQ(LoadQuest(noisy.c_str()), 0);
   ASSERT_EQ(QuestLoaded, 1);
   std::string again = dir.File("again.qst");
   ASSERT_EQ(SaveQuest(again.c_str()), kSaveDone);
-  EXPECT_EQ(WithoutDateLine(ReadFile(plain)), WithoutDateLine(ReadFile(again)));
+  EXPECT_EQ(WithoutDateLine(ReadText(plain)), WithoutDateLine(ReadText(again)));
 }
 
 TEST_F(QuestFile, ObjectsAndMapsAreRenumberedWithoutGaps) {
@@ -256,8 +256,8 @@ TEST_F(QuestFile, ObjectsAndMapsAreRenumberedWithoutGaps) {
   std::string path = dir.File("gaps.qst");
   ASSERT_EQ(SaveQuest(path.c_str()), kSaveDone);
   EXPECT_EQ(ObjectCount, 3);
-  EXPECT_EQ(ReadFile(path).find("Custom"), std::string::npos);
-  std::vector<std::string> lines = SplitLines(ReadFile(path));
+  EXPECT_EQ(ReadText(path).find("Custom"), std::string::npos);
+  std::vector<std::string> lines = SplitLines(ReadText(path));
   EXPECT_GE(LineIndex(lines, "| 3"), 0);
   EXPECT_EQ(LineIndex(lines, "| 4"), -1);
   EXPECT_EQ(lines[LineIndex(lines, "| 2") + 1], "name      Skeleton");
@@ -321,7 +321,7 @@ TEST_F(QuestFile, TextsAreCutSoThatTheyComeBackAsWritten) {
   CopyText(ObjectTable[1].text2, script.c_str(), kScriptTextLen);
   std::string a = dir.File("a.qst"), b = dir.File("b.qst");
   ASSERT_EQ(SaveQuest(a.c_str()), kSaveDone);
-  for (const std::string& line : SplitLines(ReadFile(a)))
+  for (const std::string& line : SplitLines(ReadText(a)))
     EXPECT_LE(line.size(), static_cast<size_t>(kReadLineMax));
   ASSERT_EQ(LoadQuest(a.c_str()), 0);
   ASSERT_EQ(QuestLoaded, 1);
@@ -332,7 +332,7 @@ TEST_F(QuestFile, TextsAreCutSoThatTheyComeBackAsWritten) {
   EXPECT_STREQ(ObjectTable[1].name, "Seventeen chars");
   EXPECT_EQ(std::string(ObjectTable[1].text2), std::string(10, 's') + " " + std::string(69, 's'));
   ASSERT_EQ(SaveQuest(b.c_str()), kSaveDone);
-  EXPECT_EQ(WithoutDateLine(ReadFile(a)), WithoutDateLine(ReadFile(b)));
+  EXPECT_EQ(WithoutDateLine(ReadText(a)), WithoutDateLine(ReadText(b)));
 }
 
 TEST_F(QuestFile, NumbersTooLongForAFieldDoNotShiftTheirNeighbours) {
@@ -352,10 +352,10 @@ TEST_F(QuestFile, NumbersTooLongForAFieldDoNotShiftTheirNeighbours) {
 
 TEST_F(QuestFile, OverwriteNeedsTheAnswerOk) {
   std::string path = dir.File("keep.qst");
-  WriteFile(path, "old contents\n");
+  WriteText(path, "old contents\n");
   TestPlatform().alertAnswers = {2};
   EXPECT_EQ(SaveQuest(path.c_str()), kSaveDeclined);
-  EXPECT_EQ(ReadFile(path), "old contents\n");
+  EXPECT_EQ(ReadText(path), "old contents\n");
   ASSERT_EQ(TestPlatform().alerts.size(), 1u);
   const RecordedAlert& a = TestPlatform().alerts[0];
   EXPECT_EQ(a.l1, "keep.qst");
@@ -366,12 +366,12 @@ TEST_F(QuestFile, OverwriteNeedsTheAnswerOk) {
 
   TestPlatform().alertAnswers = {-1};  // box closed
   EXPECT_EQ(SaveQuest(path.c_str()), kSaveDeclined);
-  EXPECT_EQ(ReadFile(path), "old contents\n");
+  EXPECT_EQ(ReadText(path), "old contents\n");
 
   chmod(path.c_str(), 0600);
   TestPlatform().alertAnswers = {1};
   EXPECT_EQ(SaveQuest(path.c_str()), kSaveDone);
-  EXPECT_EQ(ReadFile(path).substr(0, 7), "QST102\n");
+  EXPECT_EQ(ReadText(path).substr(0, 7), "QST102\n");
   struct stat st;
   ASSERT_EQ(stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);  // the replaced file keeps its permissions
@@ -380,13 +380,13 @@ TEST_F(QuestFile, OverwriteNeedsTheAnswerOk) {
 
 TEST_F(QuestFile, FailedSaveKeepsTheOldFile) {
   std::string path = dir.File("old.qst");
-  WriteFile(path, "the previous quest\n");
+  WriteText(path, "the previous quest\n");
   MakeSampleQuest();
 
   // The temporary file cannot even be made.
   mkdir((path + ".tmp").c_str(), 0755);
   EXPECT_EQ(SaveQuestFile(path.c_str(), 0), kSaveFailed);
-  EXPECT_EQ(ReadFile(path), "the previous quest\n");
+  EXPECT_EQ(ReadText(path), "the previous quest\n");
   EXPECT_STREQ(MessageBuffer, "Error: quest file old.qst could not be written.");
   rmdir((path + ".tmp").c_str());
 
@@ -401,7 +401,7 @@ TEST_F(QuestFile, FailedSaveKeepsTheOldFile) {
   setrlimit(RLIMIT_FSIZE, &old);
   signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(result, kSaveFailed);
-  EXPECT_EQ(ReadFile(path), "the previous quest\n");
+  EXPECT_EQ(ReadText(path), "the previous quest\n");
   struct stat st;
   EXPECT_NE(stat((path + ".tmp").c_str(), &st), 0);
 
@@ -425,7 +425,7 @@ TEST_F(QuestFile, MissingFileIsReportedAndLeavesTheQuestReset) {
 
 TEST_F(QuestFile, WrongMagicIsReported) {
   std::string path = dir.File("other.qst");
-  WriteFile(path, "QST101\nseries    Old\n");
+  WriteText(path, "QST101\nseries    Old\n");
   EXPECT_EQ(LoadQuest(path.c_str()), 0);
   EXPECT_EQ(QuestLoaded, 0);
   EXPECT_STREQ(QuestHeader.series, "original");
@@ -488,7 +488,7 @@ TEST_F(QuestFile, ValuesUsedAsIndexesAreKeptInRange) {
   MakeSampleQuest();
   std::string good = dir.File("good.qst");
   ASSERT_EQ(SaveQuest(good.c_str()), kSaveDone);
-  std::string text = ReadFile(good);
+  std::string text = ReadText(good);
   auto swapLine = [&text](const std::string& from, const std::string& to) {
     size_t at = text.find(from);
     ASSERT_NE(at, std::string::npos) << from;
@@ -505,7 +505,7 @@ TEST_F(QuestFile, ValuesUsedAsIndexesAreKeptInRange) {
   ASSERT_NE(objectMap, std::string::npos);
   text.replace(objectMap + 14, 4, "009,");
   std::string bad = dir.File("bad.qst");
-  WriteFile(bad, text);
+  WriteText(bad, text);
   ASSERT_EQ(LoadQuest(bad.c_str()), 0);
   EXPECT_EQ(QuestLoaded, 1);
   const QuestHeaderRecord& h = QuestHeader;
@@ -528,7 +528,7 @@ TEST_F(QuestFile, DamagedFilesNeverCrash) {
   MakeSampleQuest();
   std::string good = dir.File("good.qst");
   ASSERT_EQ(SaveQuest(good.c_str()), kSaveDone);
-  const std::string whole = ReadFile(good);
+  const std::string whole = ReadText(good);
   std::string garbage;
   for (int i = 0; i < 5000; i++) garbage += static_cast<char>((i * 7919) % 256);
   std::string manyObjects = whole.substr(0, whole.find("| 1\n"));
@@ -551,7 +551,7 @@ TEST_F(QuestFile, DamagedFilesNeverCrash) {
   for (const auto& f : files) {
     SCOPED_TRACE(f.first);
     std::string path = dir.File("damaged.qst");
-    WriteFile(path, f.second);
+    WriteText(path, f.second);
     EXPECT_EQ(LoadQuest(path.c_str()), 0);
     EXPECT_LE(ObjectCount, 255);
     for (int slot = 1; slot < kMaxObjects; slot++) {
@@ -568,7 +568,7 @@ TEST_F(QuestFile, DamagedFilesNeverCrash) {
     // Whatever was read can be written again.
     EXPECT_EQ(SaveQuestFile(dir.File("resaved.qst").c_str(), 0), kSaveDone);
   }
-  WriteFile(dir.File("cut.qst"), whole.substr(0, whole.find("| Door map:") + 30));
+  WriteText(dir.File("cut.qst"), whole.substr(0, whole.find("| Door map:") + 30));
   LoadQuest(dir.File("cut.qst").c_str());
   EXPECT_STREQ(ObjectTable[3].name, "Orc");
   EXPECT_EQ(FloorMap[25][18], 200);

@@ -1,35 +1,9 @@
 #include "quest/quest_test_util.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "quest/quest_model.h"
-
-ScratchFolder::ScratchFolder() {
-  char tmpl[] = "/tmp/dunmarrow-quest-XXXXXX";
-  char* made = mkdtemp(tmpl);
-  path_ = made ? made : "/tmp";
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ec;
-  if (path_ != "/tmp") std::filesystem::remove_all(path_, ec);
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;

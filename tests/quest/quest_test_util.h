@@ -1,22 +1,11 @@
-// Helpers for the quest file tests: a scratch folder, whole-file reads and writes, and
-// a small quest built in memory.
+// Helpers for the quest file tests: lines of a file, and a small quest built in memory.
+// Scratch folders and whole-file reads and writes come from support/temp_folder.h.
 #pragma once
 #include <string>
 #include <vector>
 
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
+#include "support/temp_folder.h"
 
- private:
-  std::string path_;
-};
-
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& text);
 std::vector<std::string> SplitLines(const std::string& text);
 
 // A quest of a few objects on a small board: two heroes, an orc carrying gold, a

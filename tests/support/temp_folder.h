@@ -12,7 +12,7 @@
 class TempFolder {
  public:
   TempFolder() {
-    char name[] = "/tmp/dunmarrow-core-test.XXXXXX";
+    char name[] = "/tmp/dunmarrow-test.XXXXXX";
     path_ = mkdtemp(name) ? name : "";
   }
   ~TempFolder() {
