@@ -15,16 +15,21 @@ cp "$E2E_GAME/quests/boardtest.qst" "$E2E_GAME/quests/alpha.qst"
 cp "$E2E_GAME/quests/boardtest.qst" "$E2E_GAME/quests/bravo.qst"
 echo "not a quest" >"$E2E_GAME/quests/notes.txt"
 
-# A finder for texts in the game's colour fonts (tools/findtext.cpp).
-g++ -O2 -o "$E2E_TMP/findtext" "$HERE/tools/findtext.cpp" $(pkg-config --cflags --libs allegro) ||
-  e2e_fail "cannot build the text finder"
+# A finder for texts in the game's colour fonts (tools/findtext.cpp): the build makes
+# it, and a run outside the build compiles it here.
+FINDTEXT="${DUNMARROW_BUILD_DIR:-}/e2e-tools/findtext"
+if [ -z "${DUNMARROW_BUILD_DIR:-}" ] || [ ! -x "$FINDTEXT" ]; then
+  FINDTEXT="$E2E_TMP/findtext"
+  g++ -O2 -o "$FINDTEXT" "$HERE/tools/findtext.cpp" $(pkg-config --cflags --libs allegro) ||
+    e2e_fail "cannot build the text finder"
+fi
 
 DIALOG_FONT=120  # dialogs, alerts and lists
 FIELD_FONT=118   # the path field
 # find_text FONT X Y W H TEXT: in the last screenshot; prints where.
 find_text() {
   convert "$E2E_LAST_SHOT" BMP3:"$E2E_TMP/shot.bmp" || e2e_fail "cannot convert $E2E_LAST_SHOT"
-  "$E2E_TMP/findtext" "$E2E_GAME/Dunmar.dat" "$1" "$E2E_TMP/shot.bmp" "${@:2}" >/dev/null
+  "$FINDTEXT" "$E2E_GAME/Dunmar.dat" "$1" "$E2E_TMP/shot.bmp" "${@:2}" >/dev/null
   local rc=$?
   [ "$rc" -le 1 ] || e2e_fail "the text finder failed"
   return "$rc"
