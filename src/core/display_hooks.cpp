@@ -2,13 +2,22 @@
 
 #include <allegro.h>
 
+#include <atomic>
+
 #include "core/program_state.h"
 #include "render/screen_layout.h"
 
 void CloseButtonHook() { ExitRequest = 1; }
 
-void SwitchInHook() {
-  if (!screen) return;
+namespace {
+// Set on the library's input thread, taken on the main thread.
+std::atomic<bool> gRedrawRequested{false};
+}  // namespace
+
+void SwitchInHook() { gRedrawRequested = true; }
+
+void RedrawAfterSwitchIn() {
+  if (!gRedrawRequested.exchange(false) || !screen) return;
   DrawScreen(1, 1, 1, 1);
   if (active_dialog) broadcast_dialog_message(MSG_DRAW, 0);
   show_mouse(screen);

@@ -1,5 +1,6 @@
 #include "rules/play_preview.h"
 
+#include "core/display_hooks.h"
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "quest/quest_model.h"
@@ -50,6 +51,7 @@ int PreviewQuestBoard() {
     }
     if (!down && wasDown && !dragging) break;
     wasDown = down;
+    RedrawAfterSwitchIn();
     Sys().Wait(10);
   }
   Sys().ClearKeys();

@@ -4,6 +4,7 @@
 
 #include "core/game_data.h"
 #include "core/game_options.h"
+#include "core/display_hooks.h"
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "render/side_panel.h"
@@ -239,6 +240,7 @@ int ExitWatcherProc(int msg, DIALOG* d, int c) {
     Sys().ClearKeys();
     return D_O_K;
   }
+  RedrawAfterSwitchIn();
   Sys().Wait(kIdleYieldMs);
   return D_O_K;
 }
