@@ -297,15 +297,24 @@ e2e_window() {
       [ -n "$w" ] && E2E_WIN="$w"
     fi
     if [ -n "$E2E_WIN" ]; then
-      if xwininfo -id "$E2E_WIN" 2>/dev/null | grep -q 'IsViewable' &&
-        xwininfo -id "$E2E_WIN" 2>/dev/null | grep -q 'geometry 800x600'; then
-        E2E_VIEW="$E2E_WIN"
+      local info
+      info=$(xwininfo -id "$E2E_WIN" 2>/dev/null)
+      if grep -q 'IsViewable' <<<"$info"; then
+        # Windowed: the titled window is the view once it has its full size (it may be
+        # mapped a moment before it is resized).
+        grep -q 'geometry 800x600' <<<"$info" && { E2E_VIEW="$E2E_WIN"; return 0; }
       else
+        # Full screen: the titled window stays unmapped and another one shows the game.
+        # A window being mapped is unmapped for a moment too, so the titled window
+        # must still be unmapped after the candidate was found.
         E2E_VIEW=$(xwininfo -root -tree 2>/dev/null |
           awk '$1 ~ /^0x/ && / 800x600\+/ { print $1; exit }')
+        if [ -n "$E2E_VIEW" ] && [ "$E2E_VIEW" != "$E2E_WIN" ] &&
+          xwininfo -id "$E2E_VIEW" 2>/dev/null | grep -q 'IsViewable'; then
+          sleep 0.5
+          xwininfo -id "$E2E_WIN" 2>/dev/null | grep -q 'IsViewable' || return 0
+        fi
       fi
-      [ -n "$E2E_VIEW" ] && xwininfo -id "$E2E_VIEW" 2>/dev/null | grep -q 'IsViewable' &&
-        return 0
       E2E_VIEW=""
     fi
     e2e_running || return 1
