@@ -8,13 +8,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
 #include "render/render_bitmaps.h"
 #include "render/screen_layout.h"
-#include "ui/colors.h"
 
 namespace {
 

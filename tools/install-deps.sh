@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config git
+  build-essential cmake pkg-config git python3
   liballegro4-dev libx11-dev libfreetype-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-linuxlibertine fonts-ebgaramond fonts-liberation2

@@ -42,3 +42,13 @@ void SetPlatform(Platform* p);
 
 // The real thing: Allegro 4.
 Platform* AllegroPlatform();
+
+// The yes/no question box of the program, asked through the platform in force.
+// Returns 1 for the first button, 2 for the second (any higher answer counts as 2),
+// negative when the box was closed without a button.
+int Alert(const char* l1, const char* l2, const char* l3, const char* b1, const char* b2,
+          int k1, int k2);
+// The real box on screen (the library's alert3 in the program's look, in the dialog
+// font); used by the Allegro platform only. Negative when there is no screen.
+int ShowAlertBox(const char* l1, const char* l2, const char* l3, const char* b1,
+                 const char* b2, int k1, int k2);

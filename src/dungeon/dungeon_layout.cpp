@@ -1,12 +1,12 @@
 #include "dungeon/dungeon_layout.h"
 
+#include "core/colors.h"
 #include "core/game_options.h"
+#include "core/message_log.h"
 #include "dungeon/board_access.h"
 #include "dungeon/maze/dg_dungeon.h"
 #include "quest/quest_model.h"
-#include "render/message_line.h"
 #include "render/screen_layout.h"
-#include "ui/colors.h"
 
 namespace {
 

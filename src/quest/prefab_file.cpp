@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/colors.h"
+#include "core/message_log.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
-#include "render/message_line.h"
-#include "ui/colors.h"
 
 namespace {
 

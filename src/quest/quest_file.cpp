@@ -10,12 +10,12 @@
 #include <ctime>
 #include <initializer_list>
 
+#include "core/colors.h"
 #include "core/game_data.h"
+#include "core/message_log.h"
+#include "core/platform.h"
 #include "core/program_state.h"
 #include "quest/quest_model.h"
-#include "render/message_line.h"
-#include "ui/alert_box.h"
-#include "ui/colors.h"
 
 char LineBuffer[kLineBufferSize];
 int LineValues[kLineValueCount];

@@ -63,6 +63,15 @@ bool IsMonster(const ObjectRecord& o) { return o.side >= 3 && o.side <= 9; }
 
 bool IsKnownSide(int side) { return side >= kSideHero && side <= kSideWalkScript; }
 
+bool IsUsualEnemyName(const char* name) {
+  static const char* const kNames[] = {"Goblin", "Orc",   "Fimir",        "Skeleton",
+                                       "Zombie", "Mummy", "Chaos Warrior"};
+  if (!name) return false;
+  for (const char* n : kNames)
+    if (std::strcmp(name, n) == 0) return true;
+  return false;
+}
+
 void ResetQuest(bool full) {
   if (full) {
     QuestHeaderRecord& h = QuestHeader;

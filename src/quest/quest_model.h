@@ -135,6 +135,9 @@ bool IsFreeSlot(const ObjectRecord& o);
 bool IsMonster(const ObjectRecord& o);
 // A side the game knows: 1..9 move and fight, 10..12 are furniture and scripts.
 bool IsKnownSide(int side);
+// The usual enemies: the ordinary monsters of the prefab table, which the option
+// "Usual enemies have 1 life" weakens.
+bool IsUsualEnemyName(const char* name);
 
 // Side lists show 1..6 then 10..12.
 int SideToListPosition(int side);

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/colors.h"
 #include "core/game_options.h"
+#include "core/message_log.h"
 #include "core/program_state.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
-#include "render/message_line.h"
-#include "ui/colors.h"
 
 namespace {
 constexpr int kNameMax = 511;

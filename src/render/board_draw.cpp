@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "quest/quest_model.h"
 #include "render/render_bitmaps.h"
-#include "ui/colors.h"
 #include "ui/image_ops.h"
 
 int EditingFlag = 0;

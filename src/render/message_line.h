@@ -1,13 +1,9 @@
-// The five-line scrolling message log beside the board.
+// The five-line scrolling message panel beside the board: it draws the message log.
 #pragma once
-#include "ui/colors.h"
+#include "core/message_log.h"
 
-// The newest line's text (at most 89 characters).
-extern char MessageBuffer[90];
-
-// Formats a line, scrolls the log up by one line and writes it at the bottom.
-// The caller refreshes the screen (DrawScreen with the message flag).
-void PrintMessage(const ColorTriple& color, const char* format, ...)
-    __attribute__((format(printf, 2, 3)));
-// Redraws just the message area on the screen.
-void RefreshMessages();
+// Draws a new line of the log: scrolls the panel picture up by one line and writes
+// the line at the bottom. Installed as the log's drawer.
+void DrawMessageLine(const LoggedMessage& line);
+// Redraws just the message area on the screen. Installed as the log's presenter.
+void PresentMessages();

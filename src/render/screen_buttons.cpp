@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "core/platform.h"
@@ -10,7 +11,6 @@
 #include "render/render_bitmaps.h"
 #include "render/screen_layout.h"
 #include "ui/bevel_box.h"
-#include "ui/colors.h"
 #include "ui/dialog_items.h"
 #include "ui/text.h"
 

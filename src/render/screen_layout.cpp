@@ -2,13 +2,13 @@
 
 #include <allegro.h>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
 #include "render/render_bitmaps.h"
 #include "render/screen_buttons.h"
 #include "ui/bevel_box.h"
-#include "ui/colors.h"
 
 ScreenLayoutRecord ScreenLayout = kDefaultScreenLayout;
 

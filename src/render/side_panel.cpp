@@ -3,15 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
 #include "render/render_bitmaps.h"
 #include "render/screen_layout.h"
-#include "rules/play_state.h"
 #include "ui/bevel_box.h"
-#include "ui/colors.h"
 #include "ui/image_ops.h"
 #include "ui/text.h"
 

@@ -1,15 +1,15 @@
 #include "rules/play_preview.h"
 
-#include "core/display_hooks.h"
+#include "core/colors.h"
+#include "core/message_log.h"
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "core/redraw_request.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
-#include "render/message_line.h"
 #include "render/screen_buttons.h"
 #include "render/screen_layout.h"
 #include "render/side_panel.h"
-#include "ui/colors.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ int PreviewQuestBoard() {
     }
     if (!down && wasDown && !dragging) break;
     wasDown = down;
-    RedrawAfterSwitchIn();
+    RedrawIfRequested();
     Sys().Wait(10);
   }
   Sys().ClearKeys();

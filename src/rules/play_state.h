@@ -4,7 +4,3 @@
 
 // 0 while playing; 1 left to the main menu; 2 lost; 3 won.
 extern int QuestOutcome;
-
-// The usual enemies: the ordinary monsters that the option "Usual enemies have 1 life"
-// weakens.
-bool IsUsualEnemyName(const char* name);

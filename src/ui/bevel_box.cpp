@@ -1,7 +1,7 @@
 #include "ui/bevel_box.h"
 
+#include "core/colors.h"
 #include "core/game_data.h"
-#include "ui/colors.h"
 
 namespace {
 struct BevelAmounts {

@@ -2,17 +2,16 @@
 
 #include <cstdlib>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
-#include "core/display_hooks.h"
 #include "core/platform.h"
 #include "core/program_state.h"
-#include "render/side_panel.h"
-#include "ui/alert_box.h"
+#include "core/redraw_request.h"
 #include "ui/bevel_box.h"
-#include "ui/colors.h"
 #include "ui/dialog_layout.h"
 #include "ui/image_ops.h"
+#include "ui/object_focus.h"
 #include "ui/text.h"
 
 namespace {
@@ -177,9 +176,8 @@ int TextButtonProc(int msg, DIALOG* d, int c) {
 int CheckProc(int msg, DIALOG* d, int c) {
   switch (msg) {
     case MSG_GOTFOCUS: {
-      const char* object = static_cast<const char*>(d->dp2);
-      // The panel shows the object the box is about and refreshes its screen area.
-      if (object && *object) ShowPanel(static_cast<unsigned char>(object[0]));
+      // The panel shows the object the box is about.
+      FocusItemObject(d->dp2);
       return d_button_proc(msg, d, c);
     }
     case MSG_KEY:
@@ -240,7 +238,7 @@ int ExitWatcherProc(int msg, DIALOG* d, int c) {
     Sys().ClearKeys();
     return D_O_K;
   }
-  RedrawAfterSwitchIn();
+  RedrawIfRequested();
   Sys().Wait(kIdleYieldMs);
   return D_O_K;
 }

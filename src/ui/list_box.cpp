@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "ui/bevel_box.h"
-#include "ui/colors.h"
 #include "ui/text.h"
 
 namespace {

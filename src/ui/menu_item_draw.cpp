@@ -1,6 +1,6 @@
 #include "ui/menu_item_draw.h"
 
-#include "ui/colors.h"
+#include "core/colors.h"
 
 void MenuItemDraw(MENU* m, int x, int y, int w, int h, int bar, int sel) {
   BITMAP* bmp = gui_get_screen();

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "core/platform.h"
 #include "ui/bevel_box.h"
-#include "ui/colors.h"
 #include "ui/text.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/platform.h"
-#include "render/side_panel.h"
 #include "ui/clipboard.h"
-#include "ui/colors.h"
+#include "ui/object_focus.h"
 #include "ui/text.h"
 
 namespace {
@@ -268,9 +268,8 @@ int TextFieldProc(int msg, DIALOG* d, int c) {
       HandleClick(d);
       return D_WANTFOCUS;
     case MSG_GOTFOCUS: {
-      const char* object = static_cast<const char*>(d->dp2);
-      // The panel shows the object the field is about and refreshes its screen area.
-      if (object && *object) ShowPanel(static_cast<unsigned char>(object[0]));
+      // The panel shows the object the field is about.
+      FocusItemObject(d->dp2);
       return D_O_K;
     }
     case MSG_WANTFOCUS:

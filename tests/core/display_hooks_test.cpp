@@ -1,4 +1,5 @@
-#include "core/display_hooks.h"
+#include "core/redraw_request.h"
+#include "shell/display_hooks.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -19,12 +20,12 @@ TEST(DisplayHooks, SwitchInOnlyAsksTheMainThreadForARedraw) {
   SwitchInHook();
   EXPECT_EQ(getpixel(fakeScreen, 100, 100), untouched);  // nothing drawn by the hook
 
-  RedrawAfterSwitchIn();
+  RedrawIfRequested();
   const ScreenLayoutRecord& L = ScreenLayout;
   EXPECT_EQ(getpixel(fakeScreen, L.boardX + 5, L.boardY + 5), makecol(10, 20, 30));
 
   clear_to_color(fakeScreen, untouched);
-  RedrawAfterSwitchIn();  // no new switch-in: nothing to do
+  RedrawIfRequested();  // no new switch-in: nothing to do
   EXPECT_EQ(getpixel(fakeScreen, L.boardX + 5, L.boardY + 5), untouched);
 
   screen = realScreen;

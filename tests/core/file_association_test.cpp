@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/file_association.h"
+#include "shell/file_association.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -4,7 +4,8 @@
 #include <cctype>
 #include <string>
 
-#include "core/startup.h"
+#include "core/sin_table.h"
+#include "shell/startup.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -3,14 +3,14 @@
 
 #include <cstring>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/program_state.h"
-#include "core/title_picture.h"
 #include "render/board_draw.h"
 #include "render/message_line.h"
 #include "render/render_bitmaps.h"
+#include "render/title_picture.h"
 #include "support/fake_game_data.h"
-#include "ui/colors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "quest/quest_dialogs.h"
+#include "shell/quest_dialogs.h"
 
 #include <gtest/gtest.h>
 

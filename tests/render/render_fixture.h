@@ -3,6 +3,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "quest/quest_model.h"
@@ -13,7 +14,6 @@
 #include "support/fake_game_data.h"
 #include "support/pixel_colors.h"
 #include "support/scripted_platform.h"
-#include "ui/colors.h"
 
 inline Rgb At(BITMAP* bmp, int x, int y) { return PixelAt(bmp, x, y); }
 inline Rgb Of(const ColorTriple& t) { return {t.r, t.g, t.b}; }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/program_state.h"
 #include "quest/quest_file.h"
@@ -22,7 +23,6 @@
 #include "render/render_bitmaps.h"
 #include "support/fake_game_data.h"
 #include "support/scripted_platform.h"
-#include "ui/colors.h"
 
 namespace {
 

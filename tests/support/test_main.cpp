@@ -3,13 +3,14 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "core/colors.h"
 #include "core/game_options.h"
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "quest/quest_model.h"
 #include "render/render_bitmaps.h"
+#include "render/screen_hooks.h"
 #include "support/scripted_platform.h"
-#include "ui/colors.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   SetDefaultGameOptions();
   MakeInterfaceColors(GameOptions.background, GameOptions.highlite);
   CreateRenderBitmaps(800, 600);
+  InstallScreenHooks();
   ResetQuest(true);
   return RUN_ALL_TESTS();
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/scripted_platform.h"
-#include "ui/alert_box.h"
 #include "alert_checks.h"
+#include "core/platform.h"
+#include "support/scripted_platform.h"
 
 namespace {
 

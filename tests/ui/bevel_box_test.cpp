@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "support/fake_game_data.h"
-#include "ui/bevel_box.h"
-#include "ui/colors.h"
 #include "support/pixel_colors.h"
+#include "ui/bevel_box.h"
 
 namespace {
 

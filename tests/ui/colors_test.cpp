@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/colors.h"
+#include "core/colors.h"
 #include "support/pixel_colors.h"
 
 namespace {

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "alert_checks.h"
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "core/program_state.h"
 #include "render/side_panel.h"
 #include "support/fake_game_data.h"
-#include "support/scripted_platform.h"
-#include "ui/colors.h"
-#include "ui/dialog_items.h"
 #include "support/pixel_colors.h"
-#include "alert_checks.h"
+#include "support/scripted_platform.h"
+#include "ui/dialog_items.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "core/main_menu.h"
-#include "core/program_state.h"
-#include "support/scripted_platform.h"
 #include "alert_checks.h"
+#include "core/program_state.h"
+#include "shell/main_menu.h"
+#include "support/scripted_platform.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
 

@@ -1,6 +1,6 @@
 #include "ui_fields/field_fixture.h"
 
-#include "ui/colors.h"
+#include "core/colors.h"
 
 int mouseHeldLooks = 0;
 

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/colors.h"
+#include "core/colors.h"
 #include "ui/list_box.h"
 #include "ui/menu_item_draw.h"
 #include "ui_fields/field_fixture.h"

@@ -1,7 +1,7 @@
 #include <vector>
 
+#include "core/colors.h"
 #include "core/game_options.h"
-#include "ui/colors.h"
 #include "ui/number_field.h"
 #include "ui_fields/field_fixture.h"
 

@@ -1,8 +1,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/colors.h"
 #include "render/side_panel.h"
-#include "ui/colors.h"
 #include "ui/text_field.h"
 #include "ui_fields/field_fixture.h"
 

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "core/platform.h"
@@ -25,7 +26,6 @@
 #include "quest_plans.h"
 #include "render/board_draw.h"
 #include "render/render_bitmaps.h"
-#include "ui/colors.h"
 
 namespace {
 

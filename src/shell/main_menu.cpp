@@ -1,12 +1,11 @@
-#include "core/main_menu.h"
+#include "shell/main_menu.h"
 
 #include "core/platform.h"
 #include "core/program_state.h"
-#include "core/title_picture.h"
-#include "quest/quest_dialogs.h"
 #include "quest/quest_model.h"
+#include "render/title_picture.h"
 #include "rules/play_preview.h"
-#include "ui/alert_box.h"
+#include "shell/quest_dialogs.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
 

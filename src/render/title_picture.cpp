@@ -1,15 +1,15 @@
-#include "core/title_picture.h"
+#include "render/title_picture.h"
 
 #include <allegro.h>
 
+#include "core/colors.h"
 #include "core/game_data.h"
+#include "core/message_log.h"
 #include "core/program_state.h"
 #include "core/random.h"
 #include "render/board_draw.h"
-#include "render/message_line.h"
 #include "render/render_bitmaps.h"
 #include "render/screen_layout.h"
-#include "ui/colors.h"
 #include "ui/image_ops.h"
 
 namespace {

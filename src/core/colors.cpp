@@ -1,4 +1,4 @@
-#include "ui/colors.h"
+#include "core/colors.h"
 
 const ColorTriple ColorTable[16] = {
     {136, 0, 0},     {0, 100, 0},     {0, 0, 136},     {252, 0, 0},

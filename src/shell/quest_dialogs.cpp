@@ -1,4 +1,4 @@
-#include "quest/quest_dialogs.h"
+#include "shell/quest_dialogs.h"
 
 #include <allegro.h>
 
@@ -12,7 +12,6 @@
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "quest/quest_paths.h"
-#include "ui/alert_box.h"
 
 int EditorActive = 0;
 

@@ -1,6 +1,6 @@
 #include <allegro.h>
 
-#include "core/startup.h"
+#include "shell/startup.h"
 
 int main(int argc, char** argv) { return RunProgram(argc, argv); }
 END_OF_MAIN()

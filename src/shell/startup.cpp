@@ -1,43 +1,38 @@
-#include "core/startup.h"
+#include "shell/startup.h"
 
 #include <allegro.h>
 #include <unistd.h>
 
 #include <cctype>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 
 #include "campaign/hall_of_fame.h"
+#include "core/colors.h"
 #include "core/config_file.h"
 #include "core/detached_process.h"
-#include "core/display_hooks.h"
-#include "core/file_association.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
-#include "core/main_menu.h"
+#include "core/message_log.h"
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "core/random.h"
+#include "core/sin_table.h"
 #include "core/system_info.h"
-#include "core/title_picture.h"
 #include "quest/prefab_file.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
-#include "render/message_line.h"
 #include "render/render_bitmaps.h"
+#include "render/screen_hooks.h"
 #include "render/screen_layout.h"
+#include "render/title_picture.h"
+#include "shell/display_hooks.h"
+#include "shell/file_association.h"
+#include "shell/main_menu.h"
 #include "ui/bevel_box.h"
-#include "ui/colors.h"
 #include "ui/dialog_look.h"
-
-float SinTable[361];
-
-void FillSinTable() {
-  for (int i = 0; i <= 360; i++) SinTable[i] = static_cast<float>(sin(i * M_PI / 180.0));
-}
 
 void TellUser(const char* text) {
   fprintf(stderr, "%s%s", text, text[0] && text[strlen(text) - 1] == '\n' ? "" : "\n");
@@ -247,6 +242,7 @@ int RunProgram(int argc, char** argv) {
     TellUser("Not enough memory for the screen pictures.");
     return 1;
   }
+  InstallScreenHooks();
   SeedRandom(static_cast<uint32_t>(time(nullptr)));
   ResetQuest(true);
   FillSinTable();

@@ -4,10 +4,6 @@
 
 int RunProgram(int argc, char** argv);
 
-// Sine of every whole degree 0..360, filled at start-up (used by the line of sight).
-extern float SinTable[361];
-void FillSinTable();
-
 // The quest file a command-line argument names. Quest names are lower case, so the
 // argument is lowered, unless a file of exactly that name exists: folders here tell
 // upper from lower case.

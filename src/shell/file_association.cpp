@@ -1,4 +1,4 @@
-#include "core/file_association.h"
+#include "shell/file_association.h"
 
 #include <sys/stat.h>
 
