@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "alert_checks.h"
 #include "core/platform.h"
+#include "support/alert_checks.h"
 #include "support/scripted_platform.h"
 
 namespace {

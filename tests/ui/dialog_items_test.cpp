@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "alert_checks.h"
 #include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "core/program_state.h"
 #include "render/side_panel.h"
+#include "support/alert_checks.h"
 #include "support/fake_game_data.h"
 #include "support/pixel_colors.h"
 #include "support/scripted_platform.h"

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "alert_checks.h"
 #include "core/program_state.h"
 #include "shell/main_menu.h"
+#include "support/alert_checks.h"
 #include "support/scripted_platform.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <string>
 
-#include "core/sin_table.h"
 #include "shell/startup.h"
 #include "support/temp_folder.h"
 
@@ -31,16 +30,6 @@ TEST(Startup, QuestNamedOnTheCommandLine) {
     RequestedQuestPath(c.argument.c_str(), out, sizeof out);
     EXPECT_EQ(std::string(out), c.expected) << c.argument;
   }
-}
-
-TEST(Startup, SineTableCoversEveryDegree) {
-  FillSinTable();
-  EXPECT_FLOAT_EQ(SinTable[0], 0.0f);
-  EXPECT_FLOAT_EQ(SinTable[30], 0.5f);
-  EXPECT_FLOAT_EQ(SinTable[90], 1.0f);
-  EXPECT_NEAR(SinTable[180], 0.0f, 1e-6);
-  EXPECT_FLOAT_EQ(SinTable[270], -1.0f);
-  EXPECT_NEAR(SinTable[360], 0.0f, 1e-6);
 }
 
 }  // namespace
