@@ -1,5 +1,6 @@
 #include "quest/quest_model.h"
 
+#include <algorithm>
 #include <cstring>
 
 QuestHeaderRecord QuestHeader;
@@ -26,6 +27,28 @@ const char* const ObjectiveNames[9] = {
     "Unlock blue door", "Open all Chests",     "Kill all greenskins",
     "Kill all undead", "Kill all chaos",      "Kill all frozen",
 };
+
+const char* const ScriptActionNames[kScriptActionCount] = {
+    "no script",           "run text and sound",   "give x, amount y",
+    "#set x,  amount y",   "#take x, amount y",    "#strip x to default",
+    "#item x, amount y",   "arrow trap 50%",       "#trap type 2",
+    "#trap type 3",        "#instant death type x", "game end, type x",
+    "game won, reveal xy", "game won, reveal all", "reveal room xy",
+    "reveal all",          "#change floor xy",     "#change to side x",
+    "#change to prefab x", "treasure card",        "hatch-teleport to xy",
+    "run equipment shop",  "endpoint objective",   "retreat/flee point",
+    "reveal/make door xy",
+};
+
+bool MonsterPrefabsUsable() {
+  return FirstMonsterPrefab > 0 && PrefabCount > FirstMonsterPrefab + kMostMonsterChoices - 1;
+}
+
+int MonsterPrefabChoices() {
+  if (!MonsterPrefabsUsable()) return 0;
+  int n = std::min(MonsterPrefabCount, kMostMonsterChoices);
+  return std::clamp(n, 0, kMaxObjects - FirstMonsterPrefab);
+}
 
 namespace {
 const char kDefaultBriefing[] =

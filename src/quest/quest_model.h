@@ -126,6 +126,19 @@ extern int QuestLoaded;
 extern const char* const ObjectiveNames[9];
 constexpr int kObjectiveCount = 9;
 
+// What the script types are called, by number; names starting with "#" do nothing
+// in play.
+constexpr int kScriptActionCount = 25;
+extern const char* const ScriptActionNames[kScriptActionCount];
+
+// The monster prefabs a quest may choose from (its wandering monster, the monster
+// lists): PrefabTable slots FirstMonsterPrefab onward, at most 31 of them. The table
+// is unusable for this when it holds fewer than 31 slots from the first monster on.
+constexpr int kMostMonsterChoices = 31;
+bool MonsterPrefabsUsable();
+// How many there are (0 when unusable).
+int MonsterPrefabChoices();
+
 // Resets the model: with full, the header too (savdata elements 1..3 are kept).
 void ResetQuest(bool full);
 // Makes one record a free slot.

@@ -1,25 +1,10 @@
 #include "ui/dialog_lists.h"
 
-#include <algorithm>
-
 #include "quest/quest_model.h"
-
-const char* const ScriptActionNames[kScriptActionCount] = {
-    "no script",           "run text and sound",   "give x, amount y",
-    "#set x,  amount y",   "#take x, amount y",    "#strip x to default",
-    "#item x, amount y",   "arrow trap 50%",       "#trap type 2",
-    "#trap type 3",        "#instant death type x", "game end, type x",
-    "game won, reveal xy", "game won, reveal all", "reveal room xy",
-    "reveal all",          "#change floor xy",     "#change to side x",
-    "#change to prefab x", "treasure card",        "hatch-teleport to xy",
-    "run equipment shop",  "endpoint objective",   "retreat/flee point",
-    "reveal/make door xy",
-};
 
 namespace {
 
 constexpr int kSideEntries = 9;
-constexpr int kMostMonsters = 31;
 
 char* Answer(int index, int* count, int entries, const char* text) {
   if (index < 0) {
@@ -27,14 +12,6 @@ char* Answer(int index, int* count, int entries, const char* text) {
     return nullptr;
   }
   return const_cast<char*>(index < entries && text ? text : "");
-}
-
-bool MonsterTableUsable() { return PrefabCount > FirstMonsterPrefab + 30 && FirstMonsterPrefab > 0; }
-
-int MonsterEntries() {
-  if (!MonsterTableUsable()) return 1;
-  int n = std::min(MonsterPrefabCount, kMostMonsters);
-  return std::clamp(n, 0, kMaxObjects - FirstMonsterPrefab);
 }
 
 }  // namespace
@@ -55,9 +32,11 @@ char* ObjectiveListEntry(int index, int* count) {
 }
 
 char* MonsterPrefabListEntry(int index, int* count) {
-  int entries = MonsterEntries();
+  // A table too short for the monsters shows one entry that says so.
+  int entries = MonsterPrefabsUsable() ? MonsterPrefabChoices() : 1;
   const char* text = nullptr;
   if (index >= 0 && index < entries)
-    text = MonsterTableUsable() ? PrefabTable[FirstMonsterPrefab + index].name : "error in dunmar.qpf!";
+    text = MonsterPrefabsUsable() ? PrefabTable[FirstMonsterPrefab + index].name
+                                  : "error in dunmar.qpf!";
   return Answer(index, count, entries, text);
 }

@@ -2,6 +2,7 @@
 // TextListProc (index -1 stores the number of entries and returns nothing; any other
 // index returns that entry's text, or "" when it is out of range).
 #pragma once
+#include "quest/quest_model.h"
 
 // The nine sides in list order: "Hero" .. "The Frozen", "Static", "Look script",
 // "Walk script".
@@ -13,6 +14,3 @@ char* ObjectiveListEntry(int index, int* count);
 // The monster prefabs from the first one on (at most 31); when the prefab table is
 // too short for them, the single entry "error in dunmar.qpf!".
 char* MonsterPrefabListEntry(int index, int* count);
-
-constexpr int kScriptActionCount = 25;
-extern const char* const ScriptActionNames[kScriptActionCount];
