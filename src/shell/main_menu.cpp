@@ -5,9 +5,9 @@
 #include "quest/quest_model.h"
 #include "render/title_picture.h"
 #include "rules/play_preview.h"
-#include "shell/quest_dialogs.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
+#include "ui/quest_dialogs.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/quest_dialogs.h"
+#include "ui/quest_dialogs.h"
 
 #include <gtest/gtest.h>
 

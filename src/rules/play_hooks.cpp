@@ -1,0 +1,3 @@
+#include "rules/play_hooks.h"
+
+PlayHooks PlayHook;
