@@ -2,8 +2,11 @@
 
 #include <allegro.h>
 #include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
+
+#include "core/platform.h"
 
 char ExePath[1024] = "./dunmarrow";
 char SavesDir[1024] = "./saves/";
@@ -35,3 +38,7 @@ void ProgramFile(char* out, int n, const char* name) {
 }
 
 void UseSingleByteText() { set_uformat(U_ASCII); }
+
+bool ConfirmExitProgram() {
+  return Alert(" ", "  Exit Dunmarrow?  ", " ", "OK", "CANCEL", 'O', 'C') == 1;
+}

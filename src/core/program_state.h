@@ -25,3 +25,6 @@ void ProgramFile(char* out, int n, const char* name);
 // the start of a longer character that runs past a string's end. Call before Allegro
 // is installed.
 void UseSingleByteText();
+
+// Asks "  Exit Dunmarrow?  " (OK / CANCEL); true when the player chose OK.
+bool ConfirmExitProgram();

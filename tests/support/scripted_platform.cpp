@@ -1,5 +1,7 @@
 #include "support/scripted_platform.h"
 
+#include "core/program_state.h"
+
 void ScriptedPlatform::Reset() {
   keys.clear();
   alertAnswers.clear();
@@ -10,6 +12,10 @@ void ScriptedPlatform::Reset() {
   stopped.clear();
   waitedMs = 0;
   clockMs = 1000;
+  idleActs.clear();
+  ranOutOfActs = false;
+  actsRan = false;
+  idleWaits = 0;
 }
 
 void ScriptedPlatform::Wait(int ms) {
@@ -17,6 +23,18 @@ void ScriptedPlatform::Wait(int ms) {
   if (ms > 0) {
     waitedMs += ms;
     clockMs += static_cast<unsigned>(ms);
+  }
+  if (ms > 10) return;
+  if (!idleActs.empty()) {
+    auto act = std::move(idleActs.front());
+    idleActs.pop_front();
+    act(*this);
+    actsRan = true;
+    return;
+  }
+  if (actsRan && ++idleWaits > kPatience && ExitRequest < 2) {
+    ranOutOfActs = true;
+    ExitRequest = 2;
   }
 }
 

@@ -2,6 +2,7 @@
 // the test, and played samples are recorded.
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,22 @@ class ScriptedPlatform : public Platform {
   std::deque<int> alertAnswers;  // answers to the next alerts (1 when none is queued)
   int mouseX = 0, mouseY = 0, mouseZ = 0, mouseButtons = 0, shifts = 0;
   bool held[KEY_MAX] = {};
+  // What the player does while the game idles for input: each idle wait (a wait of
+  // 10 ms or less, as the game's waiting loops make) runs the next act, which may type
+  // a key or move and press the mouse. When the acts have run out, the player stays
+  // idle; once any act ran, after kPatience idle waits more the test is taken as hung: ExitRequest
+  // becomes 2 so every loop unwinds, and ranOutOfActs says so.
+  std::deque<std::function<void(ScriptedPlatform&)>> idleActs;
+  static constexpr int kPatience = 2000;
+  bool ranOutOfActs = false;
 
   // Record.
   std::vector<RecordedAlert> alerts;
   std::vector<RecordedSample> played;
   std::vector<SAMPLE*> stopped;
   long waitedMs = 0;
+  int idleWaits = 0;  // idle waits since the acts ran out
+  bool actsRan = false;
   unsigned clockMs = 1000;
 
   void Reset();
