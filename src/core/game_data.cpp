@@ -4,6 +4,7 @@ DATAFILE* GameData = nullptr;
 
 namespace {
 int gCount = 0;
+int gGeneration = 0;
 bool gOwned = false;
 
 int CountEntries(DATAFILE* d) {
@@ -68,6 +69,7 @@ bool LoadGameData(const char* path) {
   GameData = d;
   gCount = CountEntries(d);
   gOwned = true;
+  gGeneration++;
   return true;
 }
 
@@ -76,6 +78,7 @@ void UnloadGameData() {
   GameData = nullptr;
   gCount = 0;
   gOwned = false;
+  gGeneration++;
 }
 
 void InstallGameData(DATAFILE* data) {
@@ -83,4 +86,7 @@ void InstallGameData(DATAFILE* data) {
   GameData = data;
   gCount = CountEntries(data);
   gOwned = false;
+  gGeneration++;
 }
+
+int GameDataGeneration() { return gGeneration; }

@@ -56,3 +56,6 @@ bool LoadGameData(const char* path);
 void UnloadGameData();
 // Tests install a datafile they built in memory; nullptr uninstalls it.
 void InstallGameData(DATAFILE* data);
+// Changes whenever a datafile is loaded, installed or unloaded: pictures made from the
+// datafile's entries are stale once it has moved on.
+int GameDataGeneration();

@@ -1,6 +1,7 @@
 #include "render/board_draw.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/colors.h"
 #include "core/game_data.h"
@@ -139,38 +140,95 @@ void DrawTileEdges(int x, int y) {
   DrawDoorMarks(DoorMap[x][y + 1] >> 4, false, py + kTileSize - 1, px);
 }
 
-void DrawTile(int x, int y, int mode) {
-  if (!OnBoard(x, y) || !BoardBitmap) return;
-  VisibilityMap[x][y] = 1;
+namespace {
+
+// What a tile's picture depends on. Tiles of one kind look alike wherever they lie, so
+// each kind is drawn once into the tile cache and blitted from there afterwards.
+struct TileKind {
+  BITMAP* pic;     // the floor picture, or nullptr for the bare board
+  bool turned;     // a quarter turn (the chequer that hides repetition)
+  int level;       // lighting: 0, 8 or 16 in play, dark in any other mode
+  bool bevel;      // the inner bevel bands are drawn
+  bool columnBand;  // the band along the right edge
+  bool rowBand;     // the band along the bottom edge
+  int cell;        // cell of the tile cache
+};
+
+TileKind KindOfTile(int x, int y, int mode) {
+  TileKind k;
   int code = FloorMap[x][y];
-  int px = x * kTileSize + 1, py = y * kTileSize + 1;
   // Codes the editor does not offer have no picture of their own: the bare board shows.
-  BITMAP* pic = code <= kFloorKinds ? FloorPicture(code) : nullptr;
-  // A chequer of quarter turns hides the repetition of the floor pictures.
-  bool turned = (x % 2) != (y % 2) && code != 3 && code != 4;
-  int level = mode == 0 ? (x % 3 == 0 ? 8 : 0) + (y % 3 == 0 ? 8 : 0) : kDarkTileLevel;
-  bool bevel = EditingFlag < 100;
+  k.pic = code <= kFloorKinds ? FloorPicture(code) : nullptr;
+  k.turned = k.pic && (x % 2) != (y % 2) && code != 3 && code != 4;
+  int levelIndex = mode == 0 ? (x % 3 == 0) + (y % 3 == 0) : 3;
+  k.level = levelIndex == 3 ? kDarkTileLevel : 8 * levelIndex;
+  k.bevel = EditingFlag < 100;
   // Inside a room the right and bottom edges get a darker band of up to three pixels.
-  bool columnBand = bevel && FloorAt(x, y - 1) == code;
-  bool rowBand = bevel && FloorAt(x - 1, y) == code;
+  k.columnBand = k.bevel && FloorAt(x, y - 1) == code;
+  k.rowBand = k.bevel && FloorAt(x - 1, y) == code;
+  int picIndex = k.pic ? code : kFloorKinds + 1;
+  k.cell = ((picIndex * 2 + k.turned) * 4 + levelIndex) * 8 + k.bevel * 4 + k.columnBand * 2 +
+           k.rowBand;
+  return k;
+}
+
+void PaintTile(const TileKind& k, BITMAP* dst, int px, int py) {
   int background = MakeColorFromTriple(ColorTable[kColorBoardBackground]);
-  int depth = bitmap_color_depth(BoardBitmap);
+  int depth = bitmap_color_depth(dst);
   for (int j = 0; j < kTileInner; j++) {
     for (int i = 0; i < kTileInner; i++) {
       int c = -1;
-      if (pic) {
-        int sx = turned ? j : i, sy = turned ? kTileInner - 1 - i : j;
-        if (sx < pic->w && sy < pic->h) c = PixelOf(pic, sx, sy, depth);
+      if (k.pic) {
+        int sx = k.turned ? j : i, sy = k.turned ? kTileInner - 1 - i : j;
+        if (sx < k.pic->w && sy < k.pic->h) c = PixelOf(k.pic, sx, sy, depth);
       }
       if (c < 0) c = background;
       int band = 0;
-      if (columnBand && i >= kTileInner - 3) band = i - (kTileInner - 4);
-      if (rowBand && j >= kTileInner - 3) band = std::max(band, j - (kTileInner - 4));
-      if (bevel && i >= kTileInner - 3 && j >= kTileInner - 3)
+      if (k.columnBand && i >= kTileInner - 3) band = i - (kTileInner - 4);
+      if (k.rowBand && j >= kTileInner - 3) band = std::max(band, j - (kTileInner - 4));
+      if (k.bevel && i >= kTileInner - 3 && j >= kTileInner - 3)
         band = std::max(band, std::min(i, j) - (kTileInner - 4));
-      putpixel(BoardBitmap, px + i, py + j, Lit(c, level + 25 * band, 0, 0, 0));
+      putpixel(dst, px + i, py + j, Lit(c, k.level + 25 * band, 0, 0, 0));
     }
   }
+}
+
+// Which cells of the tile cache hold their tile, and for which datafile and depth.
+bool gCellFilled[kTileCacheCells];
+int gCacheGeneration = -1;
+BITMAP* gCacheBitmap = nullptr;
+
+bool CachedTile(const TileKind& k, int* cx, int* cy) {
+  BITMAP* cache = TileCacheBitmap;
+  if (!cache || bitmap_color_depth(cache) != bitmap_color_depth(BoardBitmap) || k.cell < 0 ||
+      k.cell >= kTileCacheCells)
+    return false;
+  if (gCacheGeneration != GameDataGeneration() || gCacheBitmap != cache) {
+    std::fill(std::begin(gCellFilled), std::end(gCellFilled), false);
+    gCacheGeneration = GameDataGeneration();
+    gCacheBitmap = cache;
+  }
+  *cx = (k.cell % kTileCacheColumns) * kTileInner;
+  *cy = (k.cell / kTileCacheColumns) * kTileInner;
+  if (!gCellFilled[k.cell]) {
+    PaintTile(k, cache, *cx, *cy);
+    gCellFilled[k.cell] = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+void DrawTile(int x, int y, int mode) {
+  if (!OnBoard(x, y) || !BoardBitmap) return;
+  VisibilityMap[x][y] = 1;
+  TileKind k = KindOfTile(x, y, mode);
+  int px = x * kTileSize + 1, py = y * kTileSize + 1;
+  int cx, cy;
+  if (CachedTile(k, &cx, &cy))
+    blit(TileCacheBitmap, BoardBitmap, cx, cy, px, py, kTileInner, kTileInner);
+  else
+    PaintTile(k, BoardBitmap, px, py);
   DrawTileEdges(x, y);
 }
 

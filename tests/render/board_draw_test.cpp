@@ -276,3 +276,51 @@ TEST_F(BoardDraw, WholeBoardShowsEveryTileAndObject) {
   EXPECT_EQ(At(BoardBitmap, 0, 100), kWhite);
   EXPECT_EQ(At(BoardBitmap, 650, 100), kWhite);
 }
+
+// Tiles come from a cache of tile kinds; what it blits must be what painting each
+// pixel gives, for every kind of tile: floors with and without a picture, turned,
+// lit, dark, with and without their bands, in play and in the flat editor view.
+TEST_F(BoardDraw, CachedTilesMatchTilesPaintedPixelByPixel) {
+  for (int code = 1; code <= 27; code += 2) {
+    BITMAP* b = data.SetBitmap(code + kFloorPictureOffset, 25, 25, 0);
+    for (int y = 0; y < 25; y++)
+      for (int x = 0; x < 25; x++) putpixel(b, x, y, makecol(code * 9, x * 10, y * 10));
+  }
+  Install();
+  for (int x = 0; x < kBoardW; x++)
+    for (int y = 0; y < kBoardH; y++) FloorMap[x][y] = static_cast<uint8_t>((x / 3 + y / 2) % 30);
+  BITMAP* painted = create_bitmap(BoardBitmap->w, BoardBitmap->h);
+  for (int editing : {0, 100}) {
+    for (int mode : {0, 1}) {
+      EditingFlag = editing;
+      BITMAP* cache = TileCacheBitmap;
+      TileCacheBitmap = nullptr;  // no cache: every pixel painted
+      for (int y = 0; y < kBoardH; y++)
+        for (int x = 0; x < kBoardW; x++) DrawTile(x, y, mode);
+      blit(BoardBitmap, painted, 0, 0, 0, 0, painted->w, painted->h);
+      TileCacheBitmap = cache;
+      ClearBoardPicture();
+      for (int y = 0; y < kBoardH; y++)
+        for (int x = 0; x < kBoardW; x++) DrawTile(x, y, mode);
+      int differ = 0;
+      for (int y = 0; y < painted->h; y++)
+        for (int x = 0; x < painted->w; x++)
+          differ += getpixel(painted, x, y) != getpixel(BoardBitmap, x, y);
+      EXPECT_EQ(differ, 0) << "editing " << editing << " mode " << mode;
+    }
+  }
+  destroy_bitmap(painted);
+  EditingFlag = 0;
+}
+
+TEST_F(BoardDraw, ANewDatafileIsNotDrawnFromTheOldOnesTiles) {
+  Install();
+  DrawTile(4, 4, 0);
+  EXPECT_EQ(At(BoardBitmap, 4 * 25 + 8, 4 * 25 + 8), kFloor);
+  FakeGameData other;
+  other.SetBitmap(8 + kFloorPictureOffset, 25, 25, makecol(200, 10, 10));
+  other.Install();
+  DrawTile(4, 4, 0);
+  EXPECT_EQ(At(BoardBitmap, 4 * 25 + 8, 4 * 25 + 8), (Rgb{200, 10, 10}));
+  Install();
+}
