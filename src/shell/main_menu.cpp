@@ -4,6 +4,7 @@
 #include "core/program_state.h"
 #include "quest/quest_model.h"
 #include "render/title_picture.h"
+#include "rules/options_dialog.h"
 #include "rules/play_preview.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
@@ -85,8 +86,10 @@ int ActOnMainMenuChoice(int choice) {
     case kMenuEditQuest:
     case kMenuHallOfFame:
     case kMenuManual:
-    case kMenuOptions:
       NotBuiltYet(kEntries[choice - 1].label);
+      break;
+    case kMenuOptions:
+      OptionsDialog();
       break;
     case kMenuExit:
     case -1:
