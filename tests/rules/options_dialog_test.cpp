@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,28 +12,11 @@
 #include "shell/main_menu.h"
 #include "support/fake_game_data.h"
 #include "support/scripted_platform.h"
+#include "scripted_dialog.h"
 #include "ui/dialog_items.h"
 #include "ui/number_field.h"
 
 namespace {
-
-// The dialog as the player works it: each showing runs the next step, which may change
-// the items like a click would and answers the item that closed the dialog.
-using DialogStep = std::function<int(DIALOG* items)>;
-std::vector<DialogStep> gSteps;
-int gShowings = 0;
-
-int ScriptedDialog(DIALOG* items, int focus) {
-  if (gShowings >= static_cast<int>(gSteps.size())) {
-    ADD_FAILURE() << "the dialog was shown more often than scripted";
-    return -1;
-  }
-  return gSteps[gShowings++](items);
-}
-
-int Press(int item) {
-  return item;
-}
 
 void Toggle(DIALOG* items, int item) { items[item].flags ^= D_SELECTED; }
 
@@ -90,16 +72,12 @@ class Options : public ::testing::Test {
     TestPlatform().Reset();
     SetDefaultGameOptions();
     ExitRequest = 0;
-    gSteps.clear();
-    gShowings = 0;
-    RunRulesDialog = ScriptedDialog;
   }
   void TearDown() override {
-    RunRulesDialog = saved;
     SetDefaultGameOptions();
     ExitRequest = 0;
   }
-  DialogRunner saved = RunRulesDialog;
+  ScriptedDialogs dialogs;
 };
 
 TEST_F(Options, PresetsSetTheirTableAndKeepTheVolume) {
@@ -186,8 +164,7 @@ TEST_F(Options, ValuesFromOutsideTheRangesAreHeldToThem) {
     GameOptions.enemyrange = c.range;
     GameOptions.volume = c.volume;
     GameOptions.altdice = 7;  // any non-zero value is on
-    gSteps = {[](DIALOG*) { return Press(kOptionsOk); }};
-    gShowings = 0;
+    dialogs.Script({Press(kOptionsOk)});
     OptionsDialog();
     EXPECT_EQ(GameOptions.enemyrange, c.shownRange);
     EXPECT_EQ(GameOptions.volume, c.shownVolume);
@@ -196,18 +173,18 @@ TEST_F(Options, ValuesFromOutsideTheRangesAreHeldToThem) {
 }
 
 TEST_F(Options, ClassicThenOkGivesTheClassicRules) {
-  gSteps = {
-      [](DIALOG*) { return Press(kOptionsClassic); },
+  dialogs.Script({
+      Press(kOptionsClassic),
       [](DIALOG* items) {
         // Shown again with the preset in the boxes, OK on focus stays where it was.
         EXPECT_EQ(items[kOptionsRange].d2, 99);
         EXPECT_FALSE(items[kOptionsFixedWalk].flags & D_SELECTED);
         EXPECT_TRUE(items[kOptionsTargetHeroes].flags & D_SELECTED);
-        return Press(kOptionsOk);
+        return kOptionsOk;
       },
-  };
+  });
   OptionsDialog();
-  EXPECT_EQ(gShowings, 2);
+  EXPECT_EQ(dialogs.showings, 2);
   ExpectValues(kClassic);
   // Range 99, dice rolls, no walk over an action, hero-on-hero attacks.
   EXPECT_EQ(GameOptions.enemyrange, 99);
@@ -236,8 +213,7 @@ TEST_F(Options, WhatClosedTheDialogDecidesWhatHappensNext) {
     SCOPED_TRACE(c.name);
     SetDefaultGameOptions();
     ExitRequest = 0;
-    gShowings = 0;
-    gSteps = {
+    dialogs.Script({
         [&c](DIALOG* items) {
           Toggle(items, kOptionsSwap);
           items[kOptionsRange].d2 = 33;
@@ -245,10 +221,10 @@ TEST_F(Options, WhatClosedTheDialogDecidesWhatHappensNext) {
           ExitRequest = c.exitRequest;
           return c.closer;
         },
-        [](DIALOG*) { return Press(kOptionsOk); },
-    };
+        Press(kOptionsOk),
+    });
     OptionsDialog();
-    EXPECT_EQ(gShowings, c.showings);
+    EXPECT_EQ(dialogs.showings, c.showings);
     ExpectValues(c.want);
     EXPECT_EQ(GameOptions.volume, 2);  // kept by the presets too
   }
@@ -263,11 +239,11 @@ TEST_F(Options, ANewVolumeReachesThePlayingLoopWhenTheDialogCloses) {
   ResetQuest(true);
   FloorMap[2][2] = 3;
   Ambience(2, 2, kAmbienceStart);
-  gSteps = {[&platform](DIALOG* items) {
+  dialogs.Script({[&platform](DIALOG* items) {
     items[kOptionsVolume].d2 = 3;
     EXPECT_TRUE(platform.adjusted.empty());  // not while the dialog is open
-    return Press(kOptionsOk);
-  }};
+    return kOptionsOk;
+  }});
   OptionsDialog();
   Ambience(0, 0, kAmbienceStop);
   SetPlatform(&TestPlatform());
@@ -285,13 +261,13 @@ TEST_F(Options, TheScreenUnderTheDialogComesBack) {
   BITMAP* before = create_bitmap(800, 600);
   blit(bmp, before, 0, 0, 0, 0, 800, 600);
   gui_set_screen(bmp);
-  gSteps = {[bmp, before](DIALOG* items) {
+  dialogs.Script({[bmp, before](DIALOG* items) {
     // The dialog draws over the board while it is open.
     for (int i = 0; i < kOptionsWatcher; i++) items[i].proc(MSG_DRAW, &items[i], 0);
     const DIALOG& box = items[kOptionsBox];
     EXPECT_NE(getpixel(bmp, box.x + 5, box.y + 5), getpixel(before, box.x + 5, box.y + 5));
-    return Press(kOptionsOk);
-  }};
+    return kOptionsOk;
+  }});
   FakeGameData data;
   data.SetFont(kFontDialog);
   data.SetFont(kFontSmall);
@@ -307,12 +283,12 @@ TEST_F(Options, TheScreenUnderTheDialogComesBack) {
 }
 
 TEST_F(Options, TheMainMenusEntryOpensTheDialogAndKeepsItsFocus) {
-  gSteps = {[](DIALOG* items) {
+  dialogs.Script({[](DIALOG* items) {
     items[kOptionsRange].d2 = 12;
-    return Press(kOptionsOk);
-  }};
+    return kOptionsOk;
+  }});
   EXPECT_EQ(ActOnMainMenuChoice(kMenuOptions), kMenuOptions);
-  EXPECT_EQ(gShowings, 1);
+  EXPECT_EQ(dialogs.showings, 1);
   EXPECT_EQ(GameOptions.enemyrange, 12);
   EXPECT_TRUE(TestPlatform().alerts.empty());
 }

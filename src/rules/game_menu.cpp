@@ -1,0 +1,139 @@
+#include "rules/game_menu.h"
+
+#include "core/colors.h"
+#include "core/message_log.h"
+#include "core/platform.h"
+#include "core/program_state.h"
+#include "quest/quest_model.h"
+#include "render/board_draw.h"
+#include "render/render_bitmaps.h"
+#include "render/screen_layout.h"
+#include "rules/line_of_sight.h"
+#include "rules/options_dialog.h"
+#include "rules/play_hooks.h"
+#include "rules/play_state.h"
+#include "ui/dialog_items.h"
+#include "ui/dialog_layout.h"
+#include "ui/quest_dialogs.h"
+
+SavedGameChooser ChooseSavedGame = SavedGameDialog;
+
+namespace {
+
+struct MenuEntry {
+  int key;
+  const char* label;
+};
+
+const MenuEntry kEntries[6] = {
+    {'1', "RESUME PLAY"}, {'2', "BRIEFING.."}, {'3', "LOAD GAME"},
+    {'4', "SAVE GAME"},   {'5', "OPTIONS.."},  {'X', "EXIT"},
+};
+
+enum LoadResult { kNothingLoaded, kGameLoaded, kLoadFailed };
+
+// QuestLoaded tells what the load did: the loader sets it to 0 before it reads and to 1
+// once the whole game was read; left at -1, nothing was read at all (the selector was
+// cancelled, or the name refused before any reading).
+LoadResult LoadSavedGame() {
+  const int before = QuestLoaded;
+  QuestLoaded = -1;
+  ChooseSavedGame(1);
+  if (QuestLoaded == -1) {
+    QuestLoaded = before;
+    return kNothingLoaded;
+  }
+  return QuestLoaded == 1 ? kGameLoaded : kLoadFailed;
+}
+
+}  // namespace
+
+void BuildGameMenu(DIALOG* items) {
+  DialogLayoutValues& L = DialogLayout;
+  L.ButtonW = 100;
+  L.ButtonH = 22;
+  L.Spacing = 6;
+  L.TitleBarHeight = 16;
+  L.DialogW = L.ButtonW + 4 * L.Spacing;
+  L.DialogH = L.TitleBarHeight + 6 * L.ButtonH + 11 * L.Spacing;
+  L.DialogX = ScreenLayout.boardX + (kBoardBitmapW - L.DialogW) / 2;
+  L.DialogY = ScreenLayout.boardY + (kBoardBitmapH - L.DialogH) / 2;
+
+  for (int i = 0; i < kGameMenuItemCount; i++) items[i] = DIALOG{};
+  auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
+                 const char* text) {
+    DIALOG& d = items[i];
+    d.proc = proc;
+    d.x = x;
+    d.y = y;
+    d.w = w;
+    d.h = h;
+    d.fg = gui_fg_color;
+    d.bg = gui_bg_color;
+    d.key = key;
+    d.flags = flags;
+    d.dp = const_cast<char*>(text);
+  };
+  set(kGameMenuBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, "Gamemenu");
+  // Three pairs: going on (resume, briefing), the saved games, settings and leaving.
+  int x = L.DialogX + 2 * L.Spacing;
+  int y = L.DialogY + L.TitleBarHeight + 2 * L.Spacing;
+  for (int i = 0; i < 6; i++) {
+    if (i == 2 || i == 4) y += L.Spacing;
+    set(kGameMenuResume + i, ButtonProc, x, y, L.ButtonW, L.ButtonH, kEntries[i].key, D_EXIT,
+        kEntries[i].label);
+    y += L.ButtonH + L.Spacing;
+  }
+  set(kGameMenuWatcher, ExitWatcherProc, 0, 0, 0, 0, 0, 0, nullptr);
+  // The last item stays empty: the end of the dialog.
+}
+
+int GameMenu() {
+  DIALOG items[kGameMenuItemCount];
+  int focus = kGameMenuResume;
+  bool closed = false;
+  while (!closed && ExitRequest < 2) {
+    BuildGameMenu(items);
+    Sys().ClearKeys();
+    int choice = RunRulesDialog(items, focus);
+    if (ExitRequest >= 2) break;
+    focus = choice;
+    switch (choice) {
+      case kGameMenuBriefing:
+        if (PlayHook.showBriefing) PlayHook.showBriefing();
+        break;
+      case kGameMenuLoad:
+        switch (LoadSavedGame()) {
+          case kGameLoaded:
+            ClearBoardPicture();
+            RevealBoard(kRevealRedraw);
+            ReloadedFlag = 1;
+            closed = true;
+            break;
+          case kLoadFailed:
+            // The loader has said why; what was in memory is gone, so play cannot go on.
+            PrintMessage(ColorTable[kColorDarkRed], "The saved game could not be loaded.");
+            RefreshMessages();
+            return 1;
+          case kNothingLoaded:
+            break;
+        }
+        break;
+      case kGameMenuSave:
+        ChooseSavedGame(0);
+        break;
+      case kGameMenuOptions:
+        OptionsDialog();
+        break;
+      case kGameMenuExit:
+        if (Alert(" ", "  Exit to Mainmenu?  ", " ", "OK", "CANCEL", 'O', 'C') == 1) return 1;
+        break;
+      default:  // "RESUME PLAY", Escape
+        closed = true;
+        break;
+    }
+  }
+  Sys().Wait(100);
+  Sys().ClearKeys();
+  return 0;
+}
