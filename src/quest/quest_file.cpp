@@ -255,10 +255,10 @@ void WriteHeader(const int newNumber[kMaxObjects]) {
   WriteLine("qstdata   %d,%d,%d,%d,%d,%d\n", Field(h.qstdata[0]), Field(h.qstdata[1]),
             Field(h.qstdata[2]), Field(h.qstdata[3]), Field(h.qstdata[4]),
             Field(h.qstdata[5]));
-  // The object whose turn it is keeps its number through the renumbering.
+  // The object whose turn it is keeps its number through the renumbering; a free slot
+  // is stored as no object, since its number would name another object once read.
   int current = h.savdata.CurrentObject;
-  if (current > 0 && current < kMaxObjects && newNumber[current] > 0)
-    current = newNumber[current];
+  current = current > 0 && current < kMaxObjects ? newNumber[current] : 0;
   WriteLine("savdata   %d,%d,%d,%d,%d,%d\n", 0, Field(current), Field(h.savdata.ActionState),
             Field(h.savdata.WalkLeft), h.savdata.reserved4, h.savdata.reserved5);
   WriteText("briefing  %s\n", h.briefing, kFileStoryLen);

@@ -271,6 +271,37 @@ TEST_F(QuestFile, ObjectsAndMapsAreRenumberedWithoutGaps) {
   EXPECT_EQ(QuestHeader.savdata.CurrentObject, 2);
 }
 
+TEST_F(QuestFile, ObjectWhoseTurnItIsIsRenumberedOrDropped) {
+  // A saved game in the orc's turn (slot 3); then one object is slain, freeing its slot.
+  const struct {
+    int slain;
+    int current;
+    const char* name;
+  } cases[] = {
+      {2, 2, "Orc"},  // the goblin before it: the orc moves up to slot 2
+      {3, 0, ""},     // the orc itself: nobody's turn, not the chest's
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.slain);
+    ASSERT_EQ(LoadQuest((kFixtures + "orc_turn.sav").c_str()), 0);
+    ASSERT_EQ(QuestLoaded, 1);
+    ASSERT_EQ(QuestHeader.savdata.CurrentObject, 3);
+    ASSERT_STREQ(ObjectTable[3].name, "Orc");
+    ClearObject(ObjectTable[c.slain]);
+    for (int y = 0; y < kBoardH; y++)
+      for (int x = 0; x < kBoardW; x++)
+        if (ObjectMap[x][y] == c.slain) ObjectMap[x][y] = 0;
+    std::string path = dir.File("resumed.sav");
+    ASSERT_EQ(SaveQuestFile(path.c_str(), 0), kSaveDone);
+    ASSERT_EQ(LoadQuest(path.c_str()), 0);
+    EXPECT_EQ(ObjectCount, 3);
+    EXPECT_EQ(QuestHeader.savdata.CurrentObject, c.current);
+    if (c.current > 0) {
+      EXPECT_STREQ(ObjectTable[c.current].name, c.name);
+    }
+  }
+}
+
 TEST_F(QuestFile, FourHeroesMoveToTheFirstSlotsFifthStays) {
   PlaceObject(1, "Table", kSideStatic, 0, 0);
   PlaceObject(2, "Elf", kSideHero, 1, 0);
