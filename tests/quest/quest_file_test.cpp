@@ -366,6 +366,45 @@ TEST_F(QuestFile, TextsAreCutSoThatTheyComeBackAsWritten) {
   EXPECT_EQ(WithoutDateLine(ReadText(a)), WithoutDateLine(ReadText(b)));
 }
 
+TEST_F(QuestFile, HandEditedTextsReadAsTheyWillBeWritten) {
+  MakeSampleQuest();
+  std::string path = dir.File("edited.qst");
+  ASSERT_EQ(SaveQuest(path.c_str()), kSaveDone);
+  std::string text = ReadText(path);
+  const struct {
+    std::string line, edited;
+  } edits[] = {
+      // Cut to their fields, the name and the title end in a blank.
+      {"name      Warrior\n", "name      Keeper of Keys Seven\n"},
+      {"briefing  Go down, find the crypt, come back.\n",
+       "briefing  Beware.\rThe crypt is cold.\n"},
+      {"scripttxt You find a pouch of gold.\n", "scripttxt A key.\r  \r\n"},
+      {"quest     The Sunken Crypt\n",
+       "quest     The Long Road Down to the Drowned Abbey of Ives\n"},
+  };
+  for (const auto& e : edits) {
+    size_t at = text.find(e.line);
+    ASSERT_NE(at, std::string::npos) << e.line;
+    text.replace(at, e.line.size(), e.edited);
+  }
+  WriteText(path, text);
+  ASSERT_EQ(LoadQuest(path.c_str()), 0);
+  EXPECT_STREQ(ObjectTable[1].name, "Keeper of Keys");
+  EXPECT_STREQ(QuestHeader.briefing, "Beware. The crypt is cold.");
+  EXPECT_STREQ(ObjectTable[4].text1, "A key.");
+  EXPECT_STREQ(QuestHeader.quest, "The Long Road Down to the Drowned Abbey");
+  // What was read is what a save writes and the next load reads, byte for byte.
+  const std::string name = ObjectTable[1].name, briefing = QuestHeader.briefing,
+                    script = ObjectTable[4].text1, quest = QuestHeader.quest;
+  std::string again = dir.File("again.qst");
+  ASSERT_EQ(SaveQuest(again.c_str()), kSaveDone);
+  ASSERT_EQ(LoadQuest(again.c_str()), 0);
+  EXPECT_EQ(ObjectTable[1].name, name);
+  EXPECT_EQ(QuestHeader.briefing, briefing);
+  EXPECT_EQ(ObjectTable[4].text1, script);
+  EXPECT_EQ(QuestHeader.quest, quest);
+}
+
 TEST_F(QuestFile, NumbersTooLongForAFieldDoNotShiftTheirNeighbours) {
   QuestHeader.qstdata[kQuestDungeonSeedBase] = 1789569;
   QuestHeader.qstdata[5] = 42;
