@@ -72,10 +72,58 @@ void ConfigUpdate::SetColor(const char* section, const char* key, int color) {
 }
 
 void ConfigUpdate::SetString(const char* section, const char* key, const char* value) {
-  std::string text = value ? value : "";
-  for (char& c : text)
-    if (static_cast<unsigned char>(c) < 32) c = ' ';
-  entries_.push_back({section, key, text});
+  entries_.push_back({section, key, StoredText(value ? value : "")});
+}
+
+namespace {
+
+bool IsControl(unsigned char c) { return c < 32 || c == 127; }
+// The blanks Allegro's reader passes over around words and values.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
+
+}  // namespace
+
+std::string StoredText(const std::string& text) {
+  bool plain = !text.empty() && text[0] != '"' && text[0] != '=' && !IsBlank(text[0]) &&
+               !IsBlank(text.back());
+  for (unsigned char c : text)
+    if (IsControl(c)) plain = false;
+  if (plain) return text;
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (IsControl(c)) {
+      char hex[8];
+      snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+std::string ReadConfigText(const char* section, const char* key, const char* fallback) {
+  const char* stored = get_config_string(section, key, nullptr);
+  if (!stored) return fallback ? fallback : "";
+  std::string s = stored;
+  if (s.size() < 2 || s.front() != '"' || s.back() != '"') return s;
+  std::string text;
+  const size_t end = s.size() - 1;  // the closing quote
+  for (size_t i = 1; i < end; i++) {
+    if (s[i] == '\\' && i + 1 < end && (s[i + 1] == '\\' || s[i + 1] == '"')) {
+      text += s[++i];
+    } else if (s[i] == '\\' && i + 3 < end && s[i + 1] == 'x' && isxdigit(s[i + 2] & 0xFF) &&
+               isxdigit(s[i + 3] & 0xFF)) {
+      text += static_cast<char>(strtol(s.substr(i + 2, 2).c_str(), nullptr, 16));
+      i += 3;
+    } else {
+      text += s[i];
+    }
+  }
+  return text;
 }
 
 void AddGameOptions(ConfigUpdate& u) {
@@ -85,17 +133,6 @@ void AddGameOptions(ConfigUpdate& u) {
 }
 
 namespace {
-
-// The blanks Allegro's reader passes over around words and values.
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
-
-std::string Trimmed(const char* s) {
-  std::string t = s ? s : "";
-  size_t b = 0, e = t.size();
-  while (b < e && isspace(static_cast<unsigned char>(t[b]))) b++;
-  while (e > b && isspace(static_cast<unsigned char>(t[e - 1]))) e--;
-  return t.substr(b, e - b);
-}
 
 // Reads the whole file; a missing file reads as empty. A file that is there but cannot
 // be read fails: what it holds must not be replaced.
@@ -267,7 +304,7 @@ std::vector<ConfigLine> ValuesFirst(const std::vector<ConfigLine>& old,
 }
 
 // Reads the file at path as the next start will and compares every value with what
-// was meant (the last one where a key was given twice).
+// was meant, untrimmed (the last one where a key was given twice).
 bool ReadsBack(const char* path, const ConfigUpdate& update) {
   set_config_file(path);
   const std::vector<ConfigUpdate::Entry>& entries = update.Entries();
@@ -275,7 +312,7 @@ bool ReadsBack(const char* path, const ConfigUpdate& update) {
     if (SetAgainLater(entries, i)) continue;
     const char* stored =
         get_config_string(entries[i].section.c_str(), entries[i].key.c_str(), nullptr);
-    if (Trimmed(stored) != Trimmed(entries[i].value.c_str())) return false;
+    if (!stored || entries[i].value != stored) return false;
   }
   return true;
 }

@@ -44,13 +44,22 @@ class ConfigUpdate {
   void SetInt(const char* section, const char* key, int value);
   // A colour as 0xRRGGBB.
   void SetColor(const char* section, const char* key, int color);
-  // Control characters become blanks so a text cannot break the file's lines.
+  // A text, stored so that ReadConfigText gives it back exactly (see StoredText).
   void SetString(const char* section, const char* key, const char* value);
   const std::vector<Entry>& Entries() const { return entries_; }
 
  private:
   std::vector<Entry> entries_;
 };
+
+// Allegro's reader drops the blanks (and any '=') before a value and the blanks after
+// it, and takes an empty value for a missing one. A text it would change, or one
+// holding control characters or beginning with a double quote, is stored in double
+// quotes with \\, \" and \xHH (control characters) escaped; any other text as it is.
+std::string StoredText(const std::string& text);
+// The text stored by SetString under section and key of the selected configuration,
+// or fallback when there is none.
+std::string ReadConfigText(const char* section, const char* key, const char* fallback);
 
 // Every GameOptions key, colours included.
 void AddGameOptions(ConfigUpdate& update);

@@ -192,14 +192,24 @@ TEST_F(ConfigFileTest, UnreadableFileIsNotReplaced) {
   EXPECT_FALSE(FileExists(cfg_ + ".new"));
 }
 
-TEST_F(ConfigFileTest, TextsCannotBreakTheFileIntoLines) {
+TEST_F(ConfigFileTest, TextsReadBackExactlyAndCannotBreakTheFileIntoLines) {
+  const std::string texts[] = {
+      "Bad\nname = x", "", " Leading", "Trailing ", "\x01Imp", "\tTab", "=Equals",
+      "\"Quoted\"", "back\\slash \\\"", "\xC9lodie", "Plain text", "\"",
+  };
   Load("");
-  ConfigUpdate u;
-  u.SetString("hallfame0", "name", "Bad\nname = x");
-  u.SetString("hallfame0", "quest", "");
-  ASSERT_TRUE(WriteConfig(cfg_.c_str(), u));
-  EXPECT_STREQ(get_config_string("hallfame0", "name", ""), "Bad name = x");
-  EXPECT_EQ(ReadText(cfg_).find("\nname = x"), std::string::npos);
+  for (const std::string& t : texts) {
+    ConfigUpdate u;
+    u.SetString("hallfame0", "name", t.c_str());
+    ASSERT_TRUE(WriteConfig(cfg_.c_str(), u)) << t;
+    EXPECT_EQ(ReadConfigText("hallfame0", "name", "default"), t);
+    EXPECT_EQ(ReadText(cfg_).find("\nname = x"), std::string::npos);
+  }
+  EXPECT_NE(ReadText(cfg_).find("name = \"\\\"\"\n"), std::string::npos) << ReadText(cfg_);
+  WriteText(cfg_, "[hallfame0]\nname = Halberdier\n");  // as every older file has it
+  SelectConfigFile(cfg_.c_str());
+  EXPECT_EQ(ReadConfigText("hallfame0", "name", "default"), "Halberdier");
+  EXPECT_EQ(ReadConfigText("hallfame0", "quest", "default"), "default");
 }
 
 TEST_F(ConfigFileTest, DamagedAndHandEditedFilesAreWrittenBack) {
@@ -257,13 +267,13 @@ TEST_F(ConfigFileTest, DamagedAndHandEditedFilesAreWrittenBack) {
     GameOptions.bpp = 24;
     GameOptions.background = makecol(1, 2, 3);
     GameOptions.highlite = makecol(4, 5, 6);
-    CopyText(HallOfFame[1].name, "Orla", kHallNameLen);
+    CopyText(HallOfFame[1].name, " Orla", kHallNameLen);
     const GameOptionsRecord changed = GameOptions;
     ASSERT_TRUE(Save());
     const std::string written = ReadText(cfg_);
     Load(written);
     EXPECT_EQ(memcmp(&GameOptions, &changed, sizeof changed), 0);
-    EXPECT_STREQ(HallOfFame[1].name, "Orla");
+    EXPECT_STREQ(HallOfFame[1].name, " Orla");
     ASSERT_TRUE(Save());
     EXPECT_EQ(ReadText(cfg_), written);
   }
