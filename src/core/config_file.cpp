@@ -261,10 +261,8 @@ void PutValue(std::vector<ConfigLine>& lines, const ConfigUpdate::Entry& e,
     }
   }
   if (after < 0) {
-    if (!lines.empty() && !FirstWord(lines.back().text).empty()) {
-      if (lines.back().end.empty()) lines.back().end = lineEnd;
-      lines.push_back({"", lineEnd});
-    }
+    if (!lines.empty() && lines.back().end.empty()) lines.back().end = lineEnd;
+    if (!lines.empty() && !FirstWord(lines.back().text).empty()) lines.push_back({"", lineEnd});
     lines.push_back({header, lineEnd});
     after = static_cast<int>(lines.size()) - 1;
   }

@@ -224,7 +224,7 @@ TEST_F(ConfigFileTest, DamagedAndHandEditedFilesAreWrittenBack) {
        {}},
       {"a lone section", "[guicolor]", 8, {}},
       {"a lone section, line ended", "[guicolor]\n", 8, {}},
-      {"trailing blanks", "[general]  \nbpp = 16 \t\n[options]\t\nvolume = 4   \n", 4, {}},
+      {"trailing blanks", "[general]  \nbpp = 16 \t\n[options]\t\nvolume = 4   \n\t", 4, {}},
       {"comments",
        "# mine\n[general]\n# depth\nbpp = 16\n#fullscreen = 1\n# options next\n[options]\n"
        "volume = 4\n# end",
