@@ -53,8 +53,8 @@ void ReadHallOfFame() {
     SectionName(i, s, sizeof s);
     const HallOfFameEntry d = DefaultHallOfFameEntry(i);
     HallOfFameEntry& e = HallOfFame[i];
-    CopyText(e.name, get_config_string(s, "name", d.name), kHallNameLen);
-    CopyText(e.quest, get_config_string(s, "quest", d.quest), kHallQuestLen);
+    CopyText(e.name, ReadConfigText(s, "name", d.name).c_str(), kHallNameLen);
+    CopyText(e.quest, ReadConfigText(s, "quest", d.quest).c_str(), kHallQuestLen);
     e.experience = get_config_int(s, "experience", d.experience);
     e.gold = get_config_int(s, "gold", d.gold);
     e.kills = get_config_int(s, "kills", d.kills);

@@ -36,5 +36,7 @@ void ResetHallOfFame();
 // match is named "Checksum Error!" and gets a fresh checksum; a picture number
 // outside the object pictures becomes the default picture. Flags are 0.
 void ReadHallOfFame();
-// Adds all eight entries, each with a freshly computed checksum.
+// Adds all eight entries, each with a freshly computed checksum. Names and quest
+// titles are stored exactly as the checksum counts them (empty, or beginning with a
+// blank or a control character, included).
 void AddHallOfFame(ConfigUpdate& update);

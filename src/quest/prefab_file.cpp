@@ -43,18 +43,18 @@ int LoadPrefabs(const char* path) {
   MapDataReached = 0;
   if (ReadLine(0) == 0 && strncmp(LineBuffer, "QPF102", 6) == 0) {
     for (int slot = 1; slot < kMaxObjects; slot++) {
-      ObjectRecord& o = PrefabTable[slot];
-      if (ReadObjectLines(o)) {
-        PrefabCount = slot;
-        // Every prefab becomes a board object somewhere: its side must be one the
-        // game knows.
-        if (!IsKnownSide(o.side)) {
-          PrintMessage(ColorTable[kColorDarkRed],
-                       "Prefab %d: unknown side %d, prefab set to static.", slot, o.side);
-          o.side = kSideStatic;
-        }
-      }
+      if (ReadObjectLines(PrefabTable[slot])) PrefabCount = slot;
       if (LineStreamEnded() || MapDataReached) break;
+    }
+    // Every prefab becomes a board object somewhere: its side must be one the game
+    // knows. A block cut short before a complete one is inside the table as well.
+    for (int slot = 1; slot <= PrefabCount; slot++) {
+      ObjectRecord& o = PrefabTable[slot];
+      if (!IsKnownSide(o.side)) {
+        PrintMessage(ColorTable[kColorDarkRed], "Prefab %d: unknown side %d, prefab set to static.",
+                     slot, o.side);
+        o.side = kSideStatic;
+      }
     }
     FindMonsterRun();
   }

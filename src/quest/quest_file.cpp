@@ -34,6 +34,16 @@ constexpr int kFieldMax = 999999;
 
 const char kWebAddress[] = "https://dunmarrow.example.org/";
 
+// A text field as it is written and as it is read: at most cap characters, no line
+// breaks or carriage returns (they become blanks), no trailing blanks (a line loses
+// them). Writer and reader both cut with this, so a text comes back byte for byte.
+void LineText(char* out, const char* in, int cap) {
+  int n = 0;
+  for (; in[n] && n < cap; n++) out[n] = (in[n] == '\n' || in[n] == '\r') ? ' ' : in[n];
+  while (n > 0 && out[n - 1] == ' ') n--;
+  out[n] = '\0';
+}
+
 // ---------------------------------------------------------------- reading
 
 // Reads one raw line (newline and a carriage return before it dropped), keeping at
@@ -96,7 +106,7 @@ bool IsFile(const char* path) {
 // Reads a text keyword line into a field; "read-error" when the line failed.
 void ReadText(char* dst, int len) {
   if (ReadLine(kKeywordColumn) == 0)
-    CopyText(dst, LineBuffer, len);
+    LineText(dst, LineBuffer, len);
   else
     CopyText(dst, "read-error", len);
 }
@@ -175,15 +185,6 @@ int ClearStrayCells(uint8_t layer[kLayerW][kLayerH]) {
 
 // ---------------------------------------------------------------- writing
 
-// A text as one line gives it back: no line breaks, at most cap characters, no
-// trailing blanks (the reader drops them).
-void LineText(char* out, const char* in, int cap) {
-  int n = 0;
-  for (; in[n] && n < cap; n++) out[n] = (in[n] == '\n' || in[n] == '\r') ? ' ' : in[n];
-  while (n > 0 && out[n - 1] == ' ') n--;
-  out[n] = '\0';
-}
-
 // A number as a six-character field holds it; a longer one would shift every later
 // value of its line.
 int Field(int v) { return v < kFieldMin ? kFieldMin : (v > kFieldMax ? kFieldMax : v); }
@@ -255,10 +256,10 @@ void WriteHeader(const int newNumber[kMaxObjects]) {
   WriteLine("qstdata   %d,%d,%d,%d,%d,%d\n", Field(h.qstdata[0]), Field(h.qstdata[1]),
             Field(h.qstdata[2]), Field(h.qstdata[3]), Field(h.qstdata[4]),
             Field(h.qstdata[5]));
-  // The object whose turn it is keeps its number through the renumbering.
+  // The object whose turn it is keeps its number through the renumbering; a free slot
+  // is stored as no object, since its number would name another object once read.
   int current = h.savdata.CurrentObject;
-  if (current > 0 && current < kMaxObjects && newNumber[current] > 0)
-    current = newNumber[current];
+  current = current > 0 && current < kMaxObjects ? newNumber[current] : 0;
   WriteLine("savdata   %d,%d,%d,%d,%d,%d\n", 0, Field(current), Field(h.savdata.ActionState),
             Field(h.savdata.WalkLeft), h.savdata.reserved4, h.savdata.reserved5);
   WriteText("briefing  %s\n", h.briefing, kFileStoryLen);
@@ -297,7 +298,7 @@ void SaveFailed(const char* name) {
 }  // namespace
 
 bool ReadObjectLines(ObjectRecord& o) {
-  if (ReadLine(kKeywordColumn) == 0) CopyText(o.name, LineBuffer, kFileNameLen);
+  if (ReadLine(kKeywordColumn) == 0) LineText(o.name, LineBuffer, kFileNameLen);
   if (ReadLine(kKeywordColumn) == 0) {
     o.side = LowByte(LineValues[0]);
     o.exp = LineValues[1];
@@ -312,9 +313,9 @@ bool ReadObjectLines(ObjectRecord& o) {
     for (int i = 0; i < 6; i++) o.picture[i] = LineValues[i];
   if (ReadLine(kKeywordColumn) == 0)
     for (int i = 0; i < 6; i++) o.scriptvar[i] = LineValues[i];
-  if (ReadLine(kKeywordColumn) == 0) CopyText(o.text1, LineBuffer, kScriptTextLen);
+  if (ReadLine(kKeywordColumn) == 0) LineText(o.text1, LineBuffer, kScriptTextLen);
   if (ReadLine(kKeywordColumn) != 0) return false;
-  CopyText(o.text2, LineBuffer, kScriptTextLen);
+  LineText(o.text2, LineBuffer, kScriptTextLen);
   return true;
 }
 

@@ -165,32 +165,36 @@ void EditRequestedQuest(const char* argument) {
   ShowTitlePicture(2);
 }
 
-void SaveSettings() {
-  ConfigUpdate update;
-  AddGameOptions(update);
-  AddHallOfFame(update);
-  if (!WriteConfig(ConfigPath, update)) {
-    char text[1200];
-    snprintf(text, sizeof text,
-             "Could not write %s: the settings and the Hall of Fame of this run were not "
-             "saved; the previous file is unchanged.",
-             ConfigPath);
-    TellUser(text);
-  }
-}
-
 void Shutdown() {
+  // Written while the window is still open, so that a failure can be told in it.
+  if (GameOptions.firstrun > 0) GameOptions.firstrun--;
+  SaveSettings();
   RemoveDisplayHooks();
   show_mouse(nullptr);
   set_mouse_sprite(nullptr);
   DestroyRenderBitmaps();
   font = gBuiltinFont;
   UnloadGameData();
-  if (GameOptions.firstrun > 0) GameOptions.firstrun--;
-  SaveSettings();
 }
 
 }  // namespace
+
+bool SaveSettings() {
+  ConfigUpdate update;
+  AddGameOptions(update);
+  AddHallOfFame(update);
+  if (WriteConfig(ConfigPath, update)) return true;
+  fprintf(stderr,
+          "Could not write %s: the settings and the Hall of Fame of this run were not saved; "
+          "the previous file is unchanged.\n",
+          ConfigPath);
+  fflush(stderr);
+  char line[300];
+  snprintf(line, sizeof line, "  Could not write %s:  ", get_filename(ConfigPath));
+  Sys().Alert(line, "the settings and the Hall of Fame", "of this run were not saved.", "OK",
+              nullptr, 'O', 0);
+  return false;
+}
 
 int RunProgram(int argc, char** argv) {
   UseSingleByteText();

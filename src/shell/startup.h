@@ -9,6 +9,12 @@ int RunProgram(int argc, char** argv);
 // upper from lower case.
 void RequestedQuestPath(const char* argument, char* out, int n);
 
+// Writes every setting and the Hall of Fame to the configuration file (ConfigPath).
+// When that fails the previous file stays as it was and the player is told on the
+// error output and in the window (an alert, so it is called while the window is open).
+// Returns whether the file was written.
+bool SaveSettings();
+
 // A start-up failure told to the player when the screen is gone: the text goes to the
 // error output and, on a desktop, into a message box of its own that does not hold up
 // the program's exit. With DUNMARROW_NO_MESSAGE_BOX=1 in the environment (automated

@@ -4,9 +4,13 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "campaign/hall_of_fame.h"
 #include "core/config_file.h"
 #include "core/game_options.h"
+#include "quest/quest_model.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -19,6 +23,7 @@ class ConfigFileTest : public ::testing::Test {
   }
   void TearDown() override {
     GameOptions = saved_;
+    ResetHallOfFame();
     set_config_data("", 0);  // let go of the temporary file
   }
   // Reads the file as the game does at start-up.
@@ -29,6 +34,23 @@ class ConfigFileTest : public ::testing::Test {
     memset(&GameOptions, 0x55, sizeof GameOptions);  // every key must be set by the reader
     ReadGameOptions();
     ReadInterfaceColors();
+    ReadHallOfFame();
+  }
+  // Writes everything back as the game does at exit.
+  bool Save() {
+    ConfigUpdate u;
+    AddGameOptions(u);
+    AddHallOfFame(u);
+    return WriteConfig(cfg_.c_str(), u);
+  }
+  static std::vector<std::string> HallOfFameText() {
+    std::vector<std::string> rows;
+    for (const HallOfFameEntry& e : HallOfFame)
+      rows.push_back(std::string(e.name) + "|" + e.quest + "|" + std::to_string(e.experience) +
+                     "|" + std::to_string(e.gold) + "|" + std::to_string(e.kills) + "|" +
+                     std::to_string(e.picture) + "|" + std::to_string(e.ID) + "|" +
+                     std::to_string(e.checksum));
+    return rows;
   }
 
   TempFolder dir_;
@@ -115,6 +137,11 @@ TEST_F(ConfigFileTest, ModeFallbackWritesOnlyItsKey) {
   Load("[general]\nbpp = 15\nfullscreen = 0\n");
   ASSERT_TRUE(StoreGraphicsModeFallback(cfg_.c_str(), GameOptions.fullscreen, GameOptions.bpp));
   EXPECT_EQ(ReadText(cfg_), "[general]\nbpp = 15\nfullscreen = 1\n");
+
+  // A key new to its section stays in it when no blank line ends the section.
+  Load("[general]\nfullscreen = 1\n[options]\nvolume = 4\n");
+  ASSERT_TRUE(StoreGraphicsModeFallback(cfg_.c_str(), GameOptions.fullscreen, GameOptions.bpp));
+  EXPECT_EQ(ReadText(cfg_), "[general]\nfullscreen = 1\nbpp = 24\n[options]\nvolume = 4\n");
 }
 
 TEST_F(ConfigFileTest, SettingsSurviveARestartAndForeignLinesStay) {
@@ -165,14 +192,91 @@ TEST_F(ConfigFileTest, UnreadableFileIsNotReplaced) {
   EXPECT_FALSE(FileExists(cfg_ + ".new"));
 }
 
-TEST_F(ConfigFileTest, TextsCannotBreakTheFileIntoLines) {
+TEST_F(ConfigFileTest, TextsReadBackExactlyAndCannotBreakTheFileIntoLines) {
+  const std::string texts[] = {
+      "Bad\nname = x", "", " Leading", "Trailing ", "\x01Imp", "\tTab", "=Equals",
+      "\"Quoted\"", "back\\slash \\\"", "\xC9lodie", "Plain text", "\"",
+  };
   Load("");
-  ConfigUpdate u;
-  u.SetString("hallfame0", "name", "Bad\nname = x");
-  u.SetString("hallfame0", "quest", "");
-  ASSERT_TRUE(WriteConfig(cfg_.c_str(), u));
-  EXPECT_STREQ(get_config_string("hallfame0", "name", ""), "Bad name = x");
-  EXPECT_EQ(ReadText(cfg_).find("\nname = x"), std::string::npos);
+  for (const std::string& t : texts) {
+    ConfigUpdate u;
+    u.SetString("hallfame0", "name", t.c_str());
+    ASSERT_TRUE(WriteConfig(cfg_.c_str(), u)) << t;
+    EXPECT_EQ(ReadConfigText("hallfame0", "name", "default"), t);
+    EXPECT_EQ(ReadText(cfg_).find("\nname = x"), std::string::npos);
+  }
+  EXPECT_NE(ReadText(cfg_).find("name = \"\\\"\"\n"), std::string::npos) << ReadText(cfg_);
+  WriteText(cfg_, "[hallfame0]\nname = Halberdier\n");  // as every older file has it
+  SelectConfigFile(cfg_.c_str());
+  EXPECT_EQ(ReadConfigText("hallfame0", "name", "default"), "Halberdier");
+  EXPECT_EQ(ReadConfigText("hallfame0", "quest", "default"), "default");
+}
+
+TEST_F(ConfigFileTest, DamagedAndHandEditedFilesAreWrittenBack) {
+  const struct {
+    const char* what;
+    std::string text;
+    int volume;                     // as read from it
+    std::vector<std::string> kept;  // the player's own lines
+  } cases[] = {
+      {"no blank lines",
+       "[general]\nbpp = 16\nfullscreen = 0\nsound = 0\nfirstrun = 0\n[options]\nvolume = 4\n", 4,
+       {}},
+      {"a lone section", "[guicolor]", 8, {}},
+      {"a lone section, line ended", "[guicolor]\n", 8, {}},
+      {"trailing blanks", "[general]  \nbpp = 16 \t\n[options]\t\nvolume = 4   \n\t", 4, {}},
+      {"comments",
+       "# mine\n[general]\n# depth\nbpp = 16\n#fullscreen = 1\n# options next\n[options]\n"
+       "volume = 4\n# end",
+       4,
+       {"# mine\n[general]\n# depth\nbpp = ", "#fullscreen = 1\n", "# options next\n[options]\n",
+        "# end"}},
+      {"unknown sections",
+       "[sound]\ndigi_card = 0\n[general]\nbpp = 16\n[mine]\nkey = value\nvolume = 1\n"
+       "[options]\nvolume = 4\n",
+       4, {"[sound]\ndigi_card = 0\n", "[mine]\nkey = value\nvolume = 1\n"}},
+      {"keys in odd order",
+       "[options]\nvolume = 4\n[hallfame1]\nchecksum = 4573\npicture = 4\nname = Orla\nkills = 2\n"
+       "quest = The Keep\ngold = 5\nexperience = 200\n[general]\nsound = 0\nbpp = 16\n",
+       4, {}},
+      {"names in other case, a section twice",
+       "[GENERAL]\nBPP = 16\n[options]\nvolume = 4\n[General]\nFullScreen = 0\nmine = 1\n", 4,
+       {"mine = 1\n"}},
+      {"Windows line ends", "[general]\r\nbpp = 16\r\n[options]\r\nvolume = 4\r\n", 4, {}},
+      // The reader takes the byte after the 5 for the end of the file.
+      {"a byte the reader does not read as it stands",
+       "[general]\nbpp = 16\n# 5\x80 a month\nfullscreen = 0\n[options]\nvolume = 4\n", 8,
+       {"# 5\x80 a month\n"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Load(c.text);
+    EXPECT_EQ(GameOptions.volume, c.volume);
+    const GameOptionsRecord read = GameOptions;
+    const std::vector<std::string> table = HallOfFameText();
+    ASSERT_TRUE(Save());
+    Load(ReadText(cfg_));
+    EXPECT_EQ(memcmp(&GameOptions, &read, sizeof read), 0);
+    EXPECT_EQ(HallOfFameText(), table);
+    for (const std::string& line : c.kept)
+      EXPECT_NE(ReadText(cfg_).find(line), std::string::npos) << line << "\n" << ReadText(cfg_);
+
+    // Every key in its own section: changed values come back too, and writing them
+    // once more changes nothing.
+    for (int i = 0; i < kGameOptionKeyCount; i++) GameOptions.*kGameOptionKeys[i].field = 100 + i;
+    GameOptions.bpp = 24;
+    GameOptions.background = makecol(1, 2, 3);
+    GameOptions.highlite = makecol(4, 5, 6);
+    CopyText(HallOfFame[1].name, " Orla", kHallNameLen);
+    const GameOptionsRecord changed = GameOptions;
+    ASSERT_TRUE(Save());
+    const std::string written = ReadText(cfg_);
+    Load(written);
+    EXPECT_EQ(memcmp(&GameOptions, &changed, sizeof changed), 0);
+    EXPECT_STREQ(HallOfFame[1].name, " Orla");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ReadText(cfg_), written);
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "campaign/hall_of_fame.h"
 #include "core/config_file.h"
+#include "quest/quest_model.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -99,6 +100,35 @@ TEST_F(HallOfFameTest, EntriesSurviveARoundTrip) {
     EXPECT_EQ(HallOfFame[i].ID, expected[i].ID);
     EXPECT_EQ(HallOfFame[i].checksum, HallOfFameChecksum(HallOfFame[i]));
     EXPECT_EQ(HallOfFame[i].flag, 0);  // the flag is not stored
+  }
+}
+
+TEST_F(HallOfFameTest, UnusualNamesAndTitlesSurviveTwoStarts) {
+  // Quest files keep leading blanks and empty titles, and a hero may be named anything.
+  const struct {
+    const char* name;
+    const char* quest;
+  } texts[] = {
+      {"", "The Keep"},
+      {" Sir Tam", " Below the Mill"},
+      {"\x01Imp", ""},
+      {"\tTabbed", "\x7F"},
+      {"Cut to seventeen ", "Ends in a blank "},
+      {"\"Red\" Orla", "\xC9lodie's"},
+  };
+  Load("");
+  for (int i = 0; i < 6; i++) {
+    CopyText(HallOfFame[i].name, texts[i].name, kHallNameLen);
+    CopyText(HallOfFame[i].quest, texts[i].quest, kHallQuestLen);
+  }
+  for (int start = 1; start <= 2; start++) {
+    SCOPED_TRACE(start);
+    ASSERT_TRUE(Save());
+    Load(ReadText(cfg_));
+    for (int i = 0; i < 6; i++) {
+      EXPECT_STREQ(HallOfFame[i].name, texts[i].name) << i;
+      EXPECT_STREQ(HallOfFame[i].quest, texts[i].quest) << i;
+    }
   }
 }
 

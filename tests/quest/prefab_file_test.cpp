@@ -7,6 +7,7 @@
 
 #include "quest/quest_model.h"
 #include "quest/quest_test_util.h"
+#include "render/message_line.h"
 
 namespace {
 
@@ -63,6 +64,15 @@ TEST(PrefabFile, BlockCutAfterItsFirstScriptTextDoesNotCount) {
   ASSERT_EQ(LoadPrefabs(path.c_str()), 0);
   EXPECT_EQ(PrefabCount, 2);
   EXPECT_EQ(MonsterPrefabCount, -1);
+}
+
+TEST(PrefabFile, ShortBlockInsideTheTableGetsAKnownSide) {
+  ASSERT_EQ(LoadPrefabs((kFixtures + "short_block.qpf").c_str()), 0);
+  EXPECT_EQ(PrefabCount, 3);
+  EXPECT_STREQ(PrefabTable[2].name, "Cracked Idol");
+  EXPECT_EQ(PrefabTable[2].side, kSideStatic);  // read as 0
+  EXPECT_STREQ(MessageBuffer, "Prefab 2: unknown side 0, prefab set to static.");
+  EXPECT_EQ(FirstMonsterPrefab, 3);
 }
 
 TEST(PrefabFile, AtMost255Prefabs) {

@@ -271,6 +271,37 @@ TEST_F(QuestFile, ObjectsAndMapsAreRenumberedWithoutGaps) {
   EXPECT_EQ(QuestHeader.savdata.CurrentObject, 2);
 }
 
+TEST_F(QuestFile, ObjectWhoseTurnItIsIsRenumberedOrDropped) {
+  // A saved game in the orc's turn (slot 3); then one object is slain, freeing its slot.
+  const struct {
+    int slain;
+    int current;
+    const char* name;
+  } cases[] = {
+      {2, 2, "Orc"},  // the goblin before it: the orc moves up to slot 2
+      {3, 0, ""},     // the orc itself: nobody's turn, not the chest's
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.slain);
+    ASSERT_EQ(LoadQuest((kFixtures + "orc_turn.sav").c_str()), 0);
+    ASSERT_EQ(QuestLoaded, 1);
+    ASSERT_EQ(QuestHeader.savdata.CurrentObject, 3);
+    ASSERT_STREQ(ObjectTable[3].name, "Orc");
+    ClearObject(ObjectTable[c.slain]);
+    for (int y = 0; y < kBoardH; y++)
+      for (int x = 0; x < kBoardW; x++)
+        if (ObjectMap[x][y] == c.slain) ObjectMap[x][y] = 0;
+    std::string path = dir.File("resumed.sav");
+    ASSERT_EQ(SaveQuestFile(path.c_str(), 0), kSaveDone);
+    ASSERT_EQ(LoadQuest(path.c_str()), 0);
+    EXPECT_EQ(ObjectCount, 3);
+    EXPECT_EQ(QuestHeader.savdata.CurrentObject, c.current);
+    if (c.current > 0) {
+      EXPECT_STREQ(ObjectTable[c.current].name, c.name);
+    }
+  }
+}
+
 TEST_F(QuestFile, FourHeroesMoveToTheFirstSlotsFifthStays) {
   PlaceObject(1, "Table", kSideStatic, 0, 0);
   PlaceObject(2, "Elf", kSideHero, 1, 0);
@@ -333,6 +364,45 @@ TEST_F(QuestFile, TextsAreCutSoThatTheyComeBackAsWritten) {
   EXPECT_EQ(std::string(ObjectTable[1].text2), std::string(10, 's') + " " + std::string(69, 's'));
   ASSERT_EQ(SaveQuest(b.c_str()), kSaveDone);
   EXPECT_EQ(WithoutDateLine(ReadText(a)), WithoutDateLine(ReadText(b)));
+}
+
+TEST_F(QuestFile, HandEditedTextsReadAsTheyWillBeWritten) {
+  MakeSampleQuest();
+  std::string path = dir.File("edited.qst");
+  ASSERT_EQ(SaveQuest(path.c_str()), kSaveDone);
+  std::string text = ReadText(path);
+  const struct {
+    std::string line, edited;
+  } edits[] = {
+      // Cut to their fields, the name and the title end in a blank.
+      {"name      Warrior\n", "name      Keeper of Keys Seven\n"},
+      {"briefing  Go down, find the crypt, come back.\n",
+       "briefing  Beware.\rThe crypt is cold.\n"},
+      {"scripttxt You find a pouch of gold.\n", "scripttxt A key.\r  \r\n"},
+      {"quest     The Sunken Crypt\n",
+       "quest     The Long Road Down to the Drowned Abbey of Ives\n"},
+  };
+  for (const auto& e : edits) {
+    size_t at = text.find(e.line);
+    ASSERT_NE(at, std::string::npos) << e.line;
+    text.replace(at, e.line.size(), e.edited);
+  }
+  WriteText(path, text);
+  ASSERT_EQ(LoadQuest(path.c_str()), 0);
+  EXPECT_STREQ(ObjectTable[1].name, "Keeper of Keys");
+  EXPECT_STREQ(QuestHeader.briefing, "Beware. The crypt is cold.");
+  EXPECT_STREQ(ObjectTable[4].text1, "A key.");
+  EXPECT_STREQ(QuestHeader.quest, "The Long Road Down to the Drowned Abbey");
+  // What was read is what a save writes and the next load reads, byte for byte.
+  const std::string name = ObjectTable[1].name, briefing = QuestHeader.briefing,
+                    script = ObjectTable[4].text1, quest = QuestHeader.quest;
+  std::string again = dir.File("again.qst");
+  ASSERT_EQ(SaveQuest(again.c_str()), kSaveDone);
+  ASSERT_EQ(LoadQuest(again.c_str()), 0);
+  EXPECT_EQ(ObjectTable[1].name, name);
+  EXPECT_EQ(QuestHeader.briefing, briefing);
+  EXPECT_EQ(ObjectTable[4].text1, script);
+  EXPECT_EQ(QuestHeader.quest, quest);
 }
 
 TEST_F(QuestFile, NumbersTooLongForAFieldDoNotShiftTheirNeighbours) {

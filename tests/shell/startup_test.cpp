@@ -1,10 +1,13 @@
+#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <string>
 
+#include "core/config_file.h"
 #include "shell/startup.h"
+#include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -30,6 +33,28 @@ TEST(Startup, QuestNamedOnTheCommandLine) {
     RequestedQuestPath(c.argument.c_str(), out, sizeof out);
     EXPECT_EQ(std::string(out), c.expected) << c.argument;
   }
+}
+
+TEST(Startup, SettingsThatCannotBeWrittenAreToldInTheWindowAsWell) {
+  TempFolder dir;
+  TestPlatform().Reset();
+  SelectConfigFile(dir.File("gone/dunmar.cfg").c_str());  // no such folder
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(SaveSettings());
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("Could not write " + dir.File("gone/")),
+            std::string::npos);
+  ASSERT_EQ(TestPlatform().alerts.size(), 1u);
+  const RecordedAlert& a = TestPlatform().alerts[0];
+  EXPECT_EQ(a.l1, "  Could not write dunmar.cfg:  ");
+  EXPECT_EQ(a.l2 + " " + a.l3, "the settings and the Hall of Fame of this run were not saved.");
+  EXPECT_EQ(a.b1, "OK");
+
+  TestPlatform().Reset();
+  SelectConfigFile(dir.File("dunmar.cfg").c_str());
+  EXPECT_TRUE(SaveSettings());
+  EXPECT_TRUE(TestPlatform().alerts.empty());
+  EXPECT_TRUE(FileExists(dir.File("dunmar.cfg")));
+  set_config_data("", 0);
 }
 
 }  // namespace
