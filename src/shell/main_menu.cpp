@@ -5,7 +5,8 @@
 #include "quest/quest_model.h"
 #include "render/title_picture.h"
 #include "rules/options_dialog.h"
-#include "rules/play_preview.h"
+#include "rules/play_loop.h"
+#include "rules/play_state.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
 #include "ui/quest_dialogs.h"
@@ -26,13 +27,18 @@ void NotBuiltYet(const char* entry) {
   Alert(entry, "This part of the game is not built yet.", " ", "OK", nullptr, 'o', 0);
 }
 
-// Until the briefing and the play loop exist, a loaded quest is shown on the board.
-void PlayQuest() {
+// Until the briefing and the chapters come, a loaded quest is played with the heroes
+// the file places, and its end is told in a box.
+void PlayChosenQuest() {
   QuestFileDialog(1);
-  if (QuestLoaded == 1) {
-    PreviewQuestBoard();
-    ShowTitlePicture(2);
-  }
+  if (QuestLoaded != 1) return;
+  ResetPlayState();
+  int outcome = PlayQuest();
+  if (ExitRequest < 2 && outcome == kQuestWon)
+    Alert(" ", "  Victory! The quest is won.  ", " ", "OK", nullptr, 'O', 0);
+  else if (ExitRequest < 2 && outcome == kQuestLost)
+    Alert(" ", "  Defeat... No hero is left standing.  ", " ", "OK", nullptr, 'O', 0);
+  ShowTitlePicture(2);
 }
 
 }  // namespace
@@ -80,7 +86,7 @@ void BuildMainMenu(DIALOG* items) {
 int ActOnMainMenuChoice(int choice) {
   switch (choice) {
     case kMenuPlayQuest:
-      PlayQuest();
+      PlayChosenQuest();
       break;
     case kMenuDungeon:
     case kMenuEditQuest:
