@@ -90,6 +90,16 @@ TEST_F(Action, EveryScriptType) {
          EXPECT_TRUE(Played(10));
          EXPECT_TRUE(NewLines().empty());
        }},
+      {"7 arrow trap, the last life", 7, 0, 0,
+       [] {
+         SeedRandom(1);
+         ObjectTable[1].attribute[kLife] = 1;
+       },
+       [&] {
+         EXPECT_EQ(ObjectMap[5][5], 0);
+         EXPECT_EQ(QuestHeader.heroes[0], kHeroOffBoard);
+         EXPECT_EQ(WalkLeft, 0);
+       }},
       {"8 trap type 2", 8, 0, 0, nothing,
        [&] { EXPECT_EQ(NewLines(), std::vector<std::string>{"trap under construction!"}); }},
       {"9 trap type 3", 9, 0, 0, nothing,
