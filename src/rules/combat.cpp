@@ -193,6 +193,8 @@ void KillObject(int slot, int x, int y) {
   if (OnBoard(x, y)) RedrawAround(x, y);
   t.attribute[kLife] = 0;
   t.attribute[kMind] = 0;
+  // Whoever dies in his own turn walks no further, however he died.
+  if (slot == CurrentObject) WalkLeft = 0;
 }
 
 int AttackObject(int a, int t, int tx, int ty) {

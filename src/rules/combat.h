@@ -40,7 +40,8 @@ extern int LastWounds;
 
 // The death of the object in slot on its anchor (x, y): it turns static with life and
 // mind 0, flashes with the death tint, leaves the board (a hero also his slot) and the
-// death sound plays. The killer's kill count is the caller's.
+// death sound plays; dying in his own turn ends it (WalkLeft 0). The killer's kill
+// count is the caller's.
 void KillObject(int slot, int x, int y);
 
 // Redraws the tiles an object covered on (x, y) and the objects standing around them.

@@ -336,7 +336,6 @@ int ActOnObject(int x, int y, int tx, int ty, int fromScript) {
         // The actor may not have survived the script (a trap); furniture never dies.
         if (A.attribute[kLife] <= 0 && A.side < kSideStatic && ObjectMap[ax][ay] == a) {
           KillObject(a, ax, ay);
-          if (a == CurrentObject) WalkLeft = 0;
         }
         if (sv[kScriptRepeatable] == 0) T.scriptvar[kScriptType] = kScriptNone;
       }

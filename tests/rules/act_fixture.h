@@ -33,6 +33,10 @@ class ActTest : public ::testing::Test {
   void SetUp() override {
     memcpy(savedPrefabs, PrefabTable, sizeof PrefabTable);
     savedPrefabCount = PrefabCount;
+    Fresh();
+  }
+  // Back to the fixture's start (tests that loop over cases call it per case).
+  virtual void Fresh() {
     for (ObjectRecord& o : PrefabTable) ClearObject(o);
     PrefabCount = 0;
     ResetQuest(true);

@@ -12,6 +12,7 @@
 #include "core/random.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
+#include "render/render_bitmaps.h"
 #include "rules/doors.h"
 #include "rules/movement.h"
 #include "rules/play_state.h"
@@ -300,6 +301,26 @@ TEST_F(PathTest, PathsLongerThanTheLastWaveAreNotFound) {
   EXPECT_EQ(ScratchMap[0][18], 0);
 }
 
+TEST_F(PathTest, DeveloperModeWritesTheNumbersOnTheRevealedTiles) {
+  Place(1, 2, 2, kSideHero);
+  CurrentObject = 1;
+  VisibilityMap[6][2] = 0;
+  ClearBoardPicture();
+  auto inked = [](int x, int y) {
+    int white = 0;
+    for (int j = 0; j < 25; j++)
+      for (int i = 0; i < 25; i++)
+        white += getpixel(BoardBitmap, x * 25 + i, y * 25 + j) == makecol(255, 255, 255);
+    return white;
+  };
+  ASSERT_EQ(FindPath(2, 2, 7, 2, 1, 0, 0, 0), 0);
+  EXPECT_EQ(inked(4, 2), 0);  // only in developer mode
+  GameOptions.developer = 1;
+  ASSERT_EQ(FindPath(2, 2, 7, 2, 1, 0, 0, 0), 0);
+  EXPECT_GT(inked(4, 2), 0);
+  EXPECT_EQ(inked(6, 2), 0);
+}
+
 // The search read straight from the rules, one full board scan per wave, against the
 // search as the game runs it, on boards of rooms, doors and pieces from fixed seeds.
 // A search looks at doors without opening them: in opening mode a door counts when the
@@ -449,6 +470,227 @@ TEST_F(PathTest, AgreesWithTheWaveByWaveSearchOnRandomBoards) {
   // Both kinds of outcome were compared.
   EXPECT_GT(found, 10);
   EXPECT_GT(missed, 10);
+}
+
+// ---- Walk points --------------------------------------------------------------------
+
+using WalkTest = MoveBoard;
+
+TEST_F(WalkTest, DiceUnderTheClassicRulesWithTheBonus) {
+  GameOptions.fixedwalk = 0;
+  Place(1, 3, 3, kSideHero);
+  strcpy(ObjectTable[1].name, "Brakka");
+  struct Roll {
+    uint32_t seed;
+    int base, walk, dice, bonus;
+  };
+  const Roll kRolls[] = {
+      {1, 8, 8, 12, 0}, {36, 8, 8, 2, 0}, {2, 8, 10, 7, 2}, {3, 8, 5, 4, 0}, {1234, 6, 7, 5, 1},
+  };
+  for (const Roll& r : kRolls) {
+    SeedRandom(r.seed);
+    ObjectTable[1].attribute[kWalkBase] = static_cast<int8_t>(r.base);
+    ObjectTable[1].attribute[kWalk] = static_cast<int8_t>(r.walk);
+    EXPECT_EQ(StartHeroWalk(1), r.dice + r.bonus) << r.seed;
+    EXPECT_EQ(WalkLeft, r.dice + r.bonus);
+    char want[90];
+    snprintf(want, sizeof want, "Brakka, your dice count is %d (+%d), make your move...", r.dice,
+             r.bonus);
+    EXPECT_STREQ(MessageBuffer, want);
+    EXPECT_EQ(LoggedLine(0).color.r, TextColor1.r);
+  }
+}
+
+TEST_F(WalkTest, TheFixedWalkRollsNothingAndNamesNoNumbers) {
+  GameOptions.fixedwalk = 1;
+  Place(1, 3, 3, kSideHero);
+  strcpy(ObjectTable[1].name, "Brakka");
+  ObjectTable[1].attribute[kWalkBase] = 8;
+  ObjectTable[1].attribute[kWalk] = 10;
+  SeedRandom(5);
+  WalkLeft = 3;
+  EXPECT_EQ(StartHeroWalk(1), 10);
+  EXPECT_EQ(WalkLeft, 10);
+  EXPECT_EQ(RandomState(), 5u);
+  EXPECT_STREQ(MessageBuffer, "Brakka make your move...");
+  // No slot, no turn.
+  EXPECT_EQ(StartHeroWalk(0), 0);
+  EXPECT_EQ(StartHeroWalk(256), 0);
+  EXPECT_EQ(WalkLeft, 10);
+}
+
+// ---- Steps by key -------------------------------------------------------------------
+
+class KeyStepTest : public MoveBoard {
+ protected:
+  void SetUp() override {
+    MoveBoard::SetUp();
+    Place(1, 5, 5, kSideHero);
+    CurrentObject = 1;
+    HeroPositionX = 5;
+    HeroPositionY = 5;
+    WalkLeft = 4;
+  }
+  void ExpectAt(int x, int y, int walk) {
+    EXPECT_EQ(HeroPositionX, x);
+    EXPECT_EQ(HeroPositionY, y);
+    EXPECT_EQ(WalkLeft, walk);
+  }
+};
+
+TEST_F(KeyStepTest, OneTileEachWayForOnePoint) {
+  const int kDirs[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+  EXPECT_EQ(HeroKeyStep(1, 0), 1);
+  ExpectAt(6, 5, 3);
+  EXPECT_EQ(ObjectMap[5][5], 1);  // moving the piece is the turn's business
+  EXPECT_EQ(ObjectMap[6][5], 0);
+  ObjectMap[5][5] = 0;
+  ObjectMap[6][5] = 1;
+  for (int i = 1; i < 4; i++) {
+    int x = HeroPositionX, y = HeroPositionY;
+    EXPECT_EQ(HeroKeyStep(kDirs[i][0], kDirs[i][1]), 1);
+    ObjectMap[x][y] = 0;
+    ObjectMap[HeroPositionX][HeroPositionY] = 1;
+  }
+  ExpectAt(5, 5, 0);  // round the square and home
+  EXPECT_EQ(HeroKeyStep(1, 0), 0);  // no points left
+  ExpectAt(5, 5, 0);
+}
+
+TEST_F(KeyStepTest, WallsEdgesAndNonsenseDirectionsGoNowhere) {
+  Floor(6, 0, 25, 18, 9);
+  EXPECT_EQ(HeroKeyStep(1, 0), 0);
+  EXPECT_EQ(HeroKeyStep(1, 1), 0);
+  EXPECT_EQ(HeroKeyStep(0, 0), 0);
+  EXPECT_EQ(HeroKeyStep(-2, 0), 0);
+  ExpectAt(5, 5, 4);
+  HeroPositionX = 0;
+  HeroPositionY = 0;
+  EXPECT_EQ(HeroKeyStep(-1, 0), 0);
+  EXPECT_EQ(HeroKeyStep(0, -1), 0);
+  // A hero position that lies off the board (a bad saved game) moves nowhere.
+  HeroPositionX = -4;
+  HeroPositionY = 400;
+  EXPECT_EQ(HeroKeyStep(1, 0), 0);
+  ExpectAt(-4, 400, 4);
+}
+
+TEST_F(KeyStepTest, JumpingAFriendCostsTwoAndNeedsTheOption) {
+  struct Jump {
+    const char* what;
+    int side, pass, walk, beyondTaken;
+    int moved, x, walkAfter;
+  };
+  const Jump kJumps[] = {
+      {"hero, passing on", kSideHero, 1, 4, 0, 1, 7, 2},
+      {"hero, exactly two points", kSideHero, 1, 2, 0, 1, 7, 0},
+      {"hero, one point", kSideHero, 1, 1, 0, 0, 5, 1},
+      {"hero, passing off", kSideHero, 0, 4, 0, 0, 5, 4},
+      {"hero, the tile beyond taken", kSideHero, 1, 4, 1, 0, 5, 4},
+      {"monster", kSideGreenskin, 1, 4, 0, 0, 5, 4},
+      {"furniture", kSideStatic, 1, 4, 0, 0, 5, 4},
+  };
+  for (const Jump& j : kJumps) {
+    SetUp();
+    Place(2, 6, 5, j.side);
+    if (j.beyondTaken) Place(3, 7, 5, kSideStatic);
+    GameOptions.passheroes = j.pass;
+    WalkLeft = j.walk;
+    EXPECT_EQ(HeroKeyStep(1, 0), j.moved) << j.what;
+    EXPECT_EQ(HeroPositionX, j.x) << j.what;
+    EXPECT_EQ(WalkLeft, j.walkAfter) << j.what;
+  }
+}
+
+TEST_F(KeyStepTest, ALockedDoorComplainsOnceAndTheKeyOpensIt) {
+  Floor(6, 0, 25, 18, 9);
+  DoorMap[6][5] = kDoorRed;
+  EXPECT_EQ(HeroKeyStep(1, 0), 0);
+  EXPECT_EQ(HeroKeyStep(1, 0), 0);
+  ExpectAt(5, 5, 4);
+  EXPECT_EQ(Sounds(5), 1);
+  EXPECT_STREQ(MessageBuffer, "The door is locked, you need the red key.");
+  EXPECT_STREQ(LoggedLine(1).text, "-");
+  ObjectTable[1].inventory[kInvRedKeys] = 1;
+  EXPECT_EQ(HeroKeyStep(1, 0), 1);
+  ExpectAt(6, 5, 3);
+  EXPECT_EQ(DoorMap[6][5], kDoorOpen);
+  EXPECT_EQ(ObjectTable[1].exp, 10);
+}
+
+// ---- Steps along a path -------------------------------------------------------------
+
+class PathStepTest : public MoveBoard {
+ protected:
+  void SetUp() override {
+    MoveBoard::SetUp();
+    Place(1, 5, 5, kSideHero);
+    CurrentObject = 1;
+    HeroPositionX = 5;
+    HeroPositionY = 5;
+    WalkLeft = 6;
+  }
+};
+
+TEST_F(PathStepTest, OneStepTowardsTheClickSmallestColumnFirst) {
+  ASSERT_EQ(FindHeroPath(7, 7), 1);
+  EXPECT_EQ(HeroPathStep(), 1);
+  EXPECT_EQ(HeroPositionX, 5);  // (5, 6) comes before (6, 5)
+  EXPECT_EQ(HeroPositionY, 6);
+  EXPECT_EQ(WalkLeft, 5);
+  ASSERT_EQ(FindHeroPath(3, 3), 1);
+  EXPECT_EQ(HeroPathStep(), 1);
+  EXPECT_EQ(HeroPositionX, 4);  // (4, 6) before (5, 5), whose number is 2 as well
+  EXPECT_EQ(HeroPositionY, 6);
+  EXPECT_TRUE(p.played.empty());  // the ordinary step sound is the turn's
+}
+
+TEST_F(PathStepTest, ClicksThatAreNoWalk) {
+  Place(4, 6, 5, kSideGreenskin);
+  EXPECT_EQ(FindHeroPath(6, 5), 0);  // touching: an action, not a walk
+  EXPECT_EQ(ScratchMap[6][5], kPathTargetMark);
+  EXPECT_EQ(FindHeroPath(5, 5), 0);  // his own tile
+  Floor(10, 10, 12, 12, 9);
+  EXPECT_EQ(FindHeroPath(11, 11), 0);  // walled off
+  EXPECT_EQ(FindHeroPath(-1, 3), 0);
+  WalkLeft = 0;
+  EXPECT_EQ(FindHeroPath(8, 8), 0);
+  EXPECT_EQ(HeroPathStep(), 0);
+  EXPECT_EQ(HeroPositionX, 5);
+}
+
+TEST_F(PathStepTest, ThroughALockedDoorThePathIsFoundButTheStepAsksForTheKey) {
+  Floor(6, 0, 25, 18, 9);
+  DoorMap[6][5] = kDoorBlue;
+  ASSERT_EQ(FindHeroPath(9, 5), 1);
+  EXPECT_EQ(HeroPathStep(), 0);
+  EXPECT_EQ(HeroPositionX, 5);
+  EXPECT_EQ(WalkLeft, 6);
+  EXPECT_STREQ(MessageBuffer, "The door is locked, you need the blue key.");
+}
+
+TEST_F(PathStepTest, CrossingAFriendInACorridorCostsTheWholeDistance) {
+  Floor(0, 0, 25, 18, 9);
+  Floor(0, 5, 25, 5, 8);  // a corridor along row 5
+  Place(2, 6, 5, kSideHero);
+  Place(3, 7, 5, kSideHero);
+  GameOptions.passheroes = 1;
+  ASSERT_EQ(FindHeroPath(12, 5), 1);
+  EXPECT_EQ(HeroPathStep(), 1);
+  EXPECT_EQ(HeroPositionX, 8);  // over both
+  EXPECT_EQ(WalkLeft, 3);
+  EXPECT_EQ(Sounds(7), 1);
+  // Not enough points to land beyond them: nothing moves.
+  HeroPositionX = 5;
+  WalkLeft = 2;
+  ASSERT_EQ(FindHeroPath(12, 5), 1);
+  EXPECT_EQ(HeroPathStep(), 0);
+  EXPECT_EQ(HeroPositionX, 5);
+  EXPECT_EQ(WalkLeft, 2);
+  // Without the option the corridor is shut.
+  GameOptions.passheroes = 0;
+  WalkLeft = 6;
+  EXPECT_EQ(FindHeroPath(12, 5), 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "core/game_options.h"
 #include "core/program_state.h"
 #include "quest/quest_model.h"
+#include "rules/game_menu.h"
 #include "rules/options_dialog.h"
 #include "rules/sound_effects.h"
 #include "shell/main_menu.h"
@@ -290,6 +291,22 @@ TEST_F(Options, TheMainMenusEntryOpensTheDialogAndKeepsItsFocus) {
   EXPECT_EQ(ActOnMainMenuChoice(kMenuOptions), kMenuOptions);
   EXPECT_EQ(dialogs.showings, 1);
   EXPECT_EQ(GameOptions.enemyrange, 12);
+  EXPECT_TRUE(TestPlatform().alerts.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Without a screen (the tools, a failed start) the library's dialog manager is never
+// asked: both dialogs count as dismissed at once.
+TEST(RulesDialogs, WithoutAScreenTheyCloseAtOnce) {
+  TestPlatform().Reset();
+  SetDefaultGameOptions();
+  ASSERT_EQ(gui_get_screen(), nullptr);
+  EXPECT_EQ(OptionsDialog(), 0);
+  EXPECT_EQ(GameOptions.enemyrange, 20);
+  EXPECT_EQ(GameMenu(), 0);
   EXPECT_TRUE(TestPlatform().alerts.empty());
 }
 
