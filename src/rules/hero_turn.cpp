@@ -12,6 +12,7 @@
 #include "render/screen_layout.h"
 #include "render/side_panel.h"
 #include "rules/combat.h"
+#include "rules/doors.h"
 #include "rules/game_menu.h"
 #include "rules/line_of_sight.h"
 #include "rules/movement.h"
@@ -26,7 +27,6 @@ namespace {
 
 // Effects of the hero turn.
 constexpr int kEffectSelect = 1;
-constexpr int kEffectDoor = 3;
 constexpr int kEffectEndTurn = 4;
 constexpr int kEffectStep = 6;
 
@@ -222,43 +222,6 @@ void HandleKey(int code, TurnRequests* req) {
   }
 }
 
-// The door edges a hero can open, right, left, down, up: the edge between the hero's
-// tile and the neighbour must carry a door.
-bool DoorOnEdge(int x, int y, int dx, int dy) {
-  auto west = [](int tx, int ty) { return DoorMap[tx][ty] & 0x0F; };
-  auto north = [](int tx, int ty) { return DoorMap[tx][ty] & 0xF0; };
-  if (dx == 1) return west(x + 1, y) && !north(x + 1, y);
-  if (dx == -1) return west(x, y) && !north(x, y);
-  if (dy == 1) return north(x, y + 1) != 0;
-  return north(x, y) != 0;
-}
-
-// Opens the first door next to the hero; true when one was opened.
-bool OpenDoor() {
-  static const int kDirections[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-  bool opened = false;
-  for (const auto& d : kDirections) {
-    int nx = HeroX() + d[0], ny = HeroY() + d[1];
-    if (nx < 0 || nx >= kBoardW || ny < 0 || ny >= kBoardH) continue;
-    if (StepBlocked(HeroX(), HeroY(), nx, ny, 0, 0, 1, 0) != 0) continue;
-    if (!DoorOnEdge(HeroX(), HeroY(), d[0], d[1])) continue;
-    RevealFrom(nx, ny);
-    opened = true;
-    break;
-  }
-  if (!opened) {
-    PrintMessage(TextColor2, "No door to open here.");
-    RefreshMessages();
-  } else {
-    PlayEffect(kEffectDoor);
-    HighlightHero();
-    DrawScreen(0, 1, 0, 0);
-  }
-  Sys().Wait(100);
-  Sys().ClearKeys();
-  return opened;
-}
-
 // A game was loaded from the game menu: carry on with the object whose turn it was.
 void ContinueReloadedGame() {
   ReloadedFlag = 0;
@@ -384,7 +347,7 @@ void TurnStep(int* w0) {
     ContinueReloadedGame();
     return;
   }
-  bool doorOpened = req.openDoor && OpenDoor();
+  bool doorOpened = req.openDoor && OpenDoorNextTo(HeroX(), HeroY()) == 0;
   bool moved = false;
   if ((HeroX() != heroX || HeroY() != heroY) && WalkLeft >= 0) {
     MoveHero(heroX, heroY);
