@@ -147,6 +147,21 @@ TEST_F(Treasure, AWanderingMonsterTakesTheFirstFreeSlotAndAttacks) {
   EXPECT_EQ(HeroPositionY, 5);
 }
 
+TEST_F(Treasure, LookingForTheMonstersTileOpensNoDoor) {
+  // Above the hero lies another room behind a red door; he carries the red key and the
+  // quest is won by unlocking it.
+  for (int x = 0; x < kBoardW; x++) FloorMap[x][4] = 9;
+  DoorMap[5][5] = 0x20;
+  ObjectTable[1].inventory[kInvRedKeys] = 1;
+  QuestHeader.qstdata[kQuestObjective] = 2;
+  EXPECT_EQ(WanderingMonster(5, 5), 2);
+  EXPECT_EQ(ObjectMap[5][6], 2);  // below: the door is no way in
+  EXPECT_EQ(DoorMap[5][5], 0x20);
+  EXPECT_EQ(ObjectTable[1].exp, 0);
+  EXPECT_EQ(QuestOutcome, kQuestPlaying);
+  EXPECT_FALSE(Logged("You unlocked the red door!"));
+}
+
 TEST_F(Treasure, TheQuestChoosesTheWanderingMonster) {
   Prefab(13, {"Skeleton", 4, 2, 1, 1, 1});
   QuestHeader.qstdata[kQuestWandering] = 13;
