@@ -12,6 +12,7 @@
 #include "core/random.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
+#include "render/render_bitmaps.h"
 #include "rules/doors.h"
 #include "rules/movement.h"
 #include "rules/play_state.h"
@@ -298,6 +299,26 @@ TEST_F(PathTest, PathsLongerThanTheLastWaveAreNotFound) {
   EXPECT_EQ(PathLength, 3 * 25 + 3 * 2 + 1);
   EXPECT_EQ(FindPath(0, 0, 0, 18, 1, 0, 0, 0), 1);
   EXPECT_EQ(ScratchMap[0][18], 0);
+}
+
+TEST_F(PathTest, DeveloperModeWritesTheNumbersOnTheRevealedTiles) {
+  Place(1, 2, 2, kSideHero);
+  CurrentObject = 1;
+  VisibilityMap[6][2] = 0;
+  ClearBoardPicture();
+  auto inked = [](int x, int y) {
+    int white = 0;
+    for (int j = 0; j < 25; j++)
+      for (int i = 0; i < 25; i++)
+        white += getpixel(BoardBitmap, x * 25 + i, y * 25 + j) == makecol(255, 255, 255);
+    return white;
+  };
+  ASSERT_EQ(FindPath(2, 2, 7, 2, 1, 0, 0, 0), 0);
+  EXPECT_EQ(inked(4, 2), 0);  // only in developer mode
+  GameOptions.developer = 1;
+  ASSERT_EQ(FindPath(2, 2, 7, 2, 1, 0, 0, 0), 0);
+  EXPECT_GT(inked(4, 2), 0);
+  EXPECT_EQ(inked(6, 2), 0);
 }
 
 // The search read straight from the rules, one full board scan per wave, against the
