@@ -89,6 +89,8 @@ int CombatFaceOf(int roll) {
 
 void RollCombat(int attacker, int defender) {
   CombatDice = CombatDiceCount{};
+  if (attacker <= 0 || attacker >= kMaxObjects || defender <= 0 || defender >= kMaxObjects)
+    return;
   const ObjectRecord& a = ObjectTable[attacker];
   const ObjectRecord& d = ObjectTable[defender];
   // Two empty lines make room for the dice.

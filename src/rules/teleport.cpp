@@ -54,11 +54,12 @@ int Teleport(int x, int y, int hx, int hy, int dx, int dy, int actor, int* nx, i
   }
   int ax = 0, ay = 0;
   if (ObjectAt(dx, dy, &ax, &ay)) {
-    // Another object stands there (the other hatch): its first free neighbour.
+    // Another object stands there (the other hatch): its first free neighbour, through
+    // an open door at most (looking for a tile must not unlock or find doors).
     static const int kNext[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     bool free = false;
     for (const auto& d : kNext) {
-      if (StepBlocked(dx, dy, dx + d[0], dy + d[1], 1, -1, 1, 1) == 0) {
+      if (StepBlocked(dx, dy, dx + d[0], dy + d[1], 1, -1, 2, 1) == 0) {
         dx += d[0];
         dy += d[1];
         free = true;

@@ -143,11 +143,12 @@ void TrapBomb(int x, int y, int tx, int ty, int fromScript) {
 
 int WanderingMonster(int x, int y) {
   if (!OnBoard(x, y) || ObjectMap[x][y] == 0) return 0;
-  // The last free neighbour in the order right, left, down, up.
+  // The last free neighbour in the order right, left, down, up. Only an open door lets
+  // the monster in: looking for its tile must not unlock or find doors.
   static const int kNext[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
   int fx = -1, fy = -1;
   for (const auto& d : kNext)
-    if (StepBlocked(x, y, x + d[0], y + d[1], 1, 1, 1, 1) == 0) {
+    if (StepBlocked(x, y, x + d[0], y + d[1], 1, 1, 2, 1) == 0) {
       fx = x + d[0];
       fy = y + d[1];
     }

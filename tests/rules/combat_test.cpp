@@ -119,6 +119,8 @@ TEST_F(Combat, AttacksWoundParryKillAndEarnExperience) {
       {"magic kills at mind 0", 3, 0, -2, {"Warlock", 5, -2, 1, 4, 2}, 2, 0, 0, true, 10, 9},
       {"magic without skulls", 4, 0, -2, {"Warlock", 5, -2, 1, 4, 2}, 0, 4, 2, false, 0, 8},
       {"no mind: any magic destroys", 4, 0, -2, {"Ghost", 4, 2, 0, 4, 0}, 0, 0, 0, true, 0, 8},
+      {"a mind below 0 gives no negative wounds", 3, 0, -2, {"Ghost", 4, 2, 0, 4, -3}, 0, 0, 0,
+       true, 0, 9},
       {"no offence: no dice", 27, 0, 0, {"Orc", 3, 3, 2, 5, 2}, 0, 5, 2, false, 0, 0},
       {"a monster with life 0 just dies", 27, 0, 3, {"Orc", 3, 3, 2, 0, 2}, 0, 0, 0, true, 0, 0},
   };

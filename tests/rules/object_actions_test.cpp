@@ -556,6 +556,19 @@ TEST_F(Hatch, ATakenDestinationCancelsTheAction) {
   EXPECT_EQ(ActionState, kActionTeleportBlocked);
 }
 
+TEST_F(Hatch, LookingForAFreeTileOpensNoDoor) {
+  // The other hatch stands before a hidden door on its right; left of it is free.
+  Hero(1, 5, 5);
+  Thing(10, 6, 5, kScriptHatchTeleport, 12, 12);
+  Thing(11, 12, 12, kScriptNone);
+  for (int y = 0; y < kBoardH; y++) FloorMap[13][y] = 10;
+  DoorMap[13][12] = 8;
+  ActOnObject(5, 5, 6, 5, 0);
+  EXPECT_EQ(ObjectMap[11][12], 1);
+  EXPECT_EQ(DoorMap[13][12], 8);
+  EXPECT_EQ(ObjectTable[1].exp, 0);
+}
+
 class StepScripts : public Action {};
 
 TEST_F(StepScripts, AWalkScriptFiresOnceUnlessRepeatable) {

@@ -122,6 +122,27 @@ TEST_F(Treasure, TrapBombLeavesASpentBombAndCanKill) {
   EXPECT_EQ(WalkLeft, 0);
 }
 
+TEST_F(Treasure, ATrapBombUnderfootLeavesTheHeroAHero) {
+  // The treasure card on a walk-script tile: the searched object lies on the ScriptMap,
+  // while the ObjectMap holds the hero himself.
+  Thing(40, 5, 5, kScriptTreasureCard, 0, 0, kSideWalkScript);
+  SeedRandom(1);  // card 17
+  RunStepScripts(5, 5);
+  EXPECT_STREQ(ObjectTable[1].name, "Hero");
+  EXPECT_EQ(ObjectMap[5][5], 1);
+  EXPECT_STREQ(ObjectTable[40].name, "Spent bomb");
+  EXPECT_EQ(ObjectTable[1].attribute[kLife], 7);
+
+  // Without life left he dies once, by the script's end.
+  Fresh();
+  Thing(40, 5, 5, kScriptTreasureCard, 0, 0, kSideWalkScript);
+  ObjectTable[1].attribute[kLife] = 1;
+  SeedRandom(1);
+  RunStepScripts(5, 5);
+  EXPECT_EQ(ObjectMap[5][5], 0);
+  EXPECT_EQ(Count(Effects(), 12), 1);
+}
+
 TEST_F(Treasure, TrapBombWithoutItsPrefabStillGoesOff) {
   ClearObject(PrefabTable[kTrapBombPrefab]);
   SeedRandom(1);
@@ -145,6 +166,21 @@ TEST_F(Treasure, AWanderingMonsterTakesTheFirstFreeSlotAndAttacks) {
   EXPECT_EQ(ActionState, kActionActed);
   EXPECT_EQ(HeroPositionX, 5);  // the searcher's tile, not the monster's
   EXPECT_EQ(HeroPositionY, 5);
+}
+
+TEST_F(Treasure, LookingForTheMonstersTileOpensNoDoor) {
+  // Above the hero lies another room behind a red door; he carries the red key and the
+  // quest is won by unlocking it.
+  for (int x = 0; x < kBoardW; x++) FloorMap[x][4] = 9;
+  DoorMap[5][5] = 0x20;
+  ObjectTable[1].inventory[kInvRedKeys] = 1;
+  QuestHeader.qstdata[kQuestObjective] = 2;
+  EXPECT_EQ(WanderingMonster(5, 5), 2);
+  EXPECT_EQ(ObjectMap[5][6], 2);  // below: the door is no way in
+  EXPECT_EQ(DoorMap[5][5], 0x20);
+  EXPECT_EQ(ObjectTable[1].exp, 0);
+  EXPECT_EQ(QuestOutcome, kQuestPlaying);
+  EXPECT_FALSE(Logged("You unlocked the red door!"));
 }
 
 TEST_F(Treasure, TheQuestChoosesTheWanderingMonster) {
