@@ -381,9 +381,11 @@ void HeroTurn(int x, int y) {
   DrawScreen(0, 1, 0, 0);
   Sys().Wait(120);
   Sys().ClearKeys();
-  while (ExitRequest < 2 && QuestOutcome == kQuestPlaying &&
-         !(WalkLeft <= 0 && ActionState <= kActionRequested))
+  // At least one pass, so that a hero without walk points still gets his chance to act.
+  do {
     TurnStep(&w0);
+  } while (ExitRequest < 2 && QuestOutcome == kQuestPlaying &&
+           !(WalkLeft <= 0 && ActionState <= kActionRequested));
   int ax, ay;
   if (AnchorOf(HeroX(), HeroY(), &ax, &ay)) DrawObject(ax, ay, 0);
 }

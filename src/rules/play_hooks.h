@@ -7,7 +7,7 @@ struct PlayHooks {
   void (*showBriefing)() = nullptr;
   // The equipment shop counter (script "run equipment shop") for the hero in slot hero.
   void (*equipmentShop)(int hero) = nullptr;
-  // The Magic Dungeon's stairs (scripts 100 down and 101 up), taken by the hero in slot
+  // The Magic Dungeon's stairs (script 100 up, 101 down), taken by the hero in slot
   // hero. Returns 1 when the board was rebuilt for another level.
   int (*stairs)(int scriptType, int hero) = nullptr;
 };
