@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string>
 
+#include "core/game_options.h"
+#include "core/message_log.h"
 #include "shell/startup.h"
 #include "support/temp_folder.h"
 
@@ -30,6 +32,34 @@ TEST(Startup, QuestNamedOnTheCommandLine) {
     RequestedQuestPath(c.argument.c_str(), out, sizeof out);
     EXPECT_EQ(std::string(out), c.expected) << c.argument;
   }
+}
+
+TEST(Startup, AudioLineNamesTheDriverOnlyForSoundOne) {
+  const struct {
+    int sound;
+    const char* line;  // nullptr: no audio line at all
+  } cases[] = {
+      {0, "Audio: Disabled through dunmar.cfg."},
+      {-1, "Audio: Disabled through dunmar.cfg."},
+      {1, "Audio: "},  // then the driver's name
+      {2, nullptr},
+      {5, nullptr},
+  };
+  const int keep = GameOptions.sound;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.sound);
+    PrintMessage(TextColor2, "before");
+    GameOptions.sound = c.sound;
+    PrintAudioLine();
+    std::string got = LoggedLine(0).text;
+    if (c.sound == 1) {
+      EXPECT_EQ(got.rfind(c.line, 0), 0u) << got;
+      EXPECT_EQ(got.find("Disabled"), std::string::npos) << got;
+    } else {
+      EXPECT_EQ(got, c.line ? c.line : "before");
+    }
+  }
+  GameOptions.sound = keep;
 }
 
 }  // namespace
