@@ -100,7 +100,8 @@ void Settle() {
 void SelectAndHandle(int mode, char* path, const char* filter,
                      int (*handle)(int mode, char* path, char* full)) {
   if (mode == 1) LoadStartPath(path);
-  while (gSelector(path, filter)) {
+  // Once the player chose to leave (say, over the loader's alert) it opens no more.
+  while (ExitRequest < 2 && gSelector(path, filter)) {
     char full[kQuestPathSize * 2];
     full[0] = '\0';
     if (handle(mode, path, full) != kChosenNotFound || mode != 1) break;

@@ -157,8 +157,12 @@ namespace {
 std::vector<std::string> selectorOpenedOn;
 std::deque<std::string> selectorChoices;
 
+// The showing after which the player closes the window and confirms leaving.
+size_t leaveAfterShowing = 0;
+
 bool ScriptedSelector(char* path, const char* /*filter*/) {
   selectorOpenedOn.push_back(path);
+  if (selectorOpenedOn.size() == leaveAfterShowing) ExitRequest = 2;
   if (selectorChoices.empty()) return false;
   std::string choice = selectorChoices.front();
   selectorChoices.pop_front();
@@ -235,6 +239,18 @@ TEST_F(QuestDialogSelector, AFileNotFoundBringsTheSelectorBackOnItsFolder) {
   QuestFileDialog(1);
   EXPECT_EQ(selectorOpenedOn.size(), 2u);
   EXPECT_EQ(QuestLoaded, 0);
+
+  // Leaving the program confirmed meanwhile (over the alert): the selector does not
+  // come back.
+  TestPlatform().Reset();
+  selectorOpenedOn.clear();
+  selectorChoices = {quests + "krypt.qst", quests + "crypt.qst"};
+  leaveAfterShowing = 1;
+  QuestFileDialog(1);
+  EXPECT_EQ(selectorOpenedOn.size(), 1u);
+  EXPECT_EQ(QuestLoaded, 0);
+  leaveAfterShowing = 0;
+  ExitRequest = 0;
 
   // A refused extension and a save are not tried again.
   TestPlatform().Reset();
