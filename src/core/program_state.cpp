@@ -39,6 +39,11 @@ void ProgramFile(char* out, int n, const char* name) {
 
 void UseSingleByteText() { set_uformat(U_ASCII); }
 
+int ExitQuestionOpen = 0;
+
 bool ConfirmExitProgram() {
-  return Alert(" ", "  Exit Dunmarrow?  ", " ", "OK", "CANCEL", 'O', 'C') == 1;
+  ExitQuestionOpen = 1;
+  bool ok = Alert(" ", "  Exit Dunmarrow?  ", " ", "OK", "CANCEL", 'O', 'C') == 1;
+  ExitQuestionOpen = 0;
+  return ok;
 }

@@ -28,3 +28,5 @@ void UseSingleByteText();
 
 // Asks "  Exit Dunmarrow?  " (OK / CANCEL); true when the player chose OK.
 bool ConfirmExitProgram();
+// 1 while that question is on the screen: the dialogs' exit watch asks no second one.
+extern int ExitQuestionOpen;

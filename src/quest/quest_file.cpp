@@ -380,11 +380,14 @@ void FormatFileDate(char* out, int n, long long unixTime) {
 
 // ---------------------------------------------------------------- quest files
 
+int MapRowsMissing = 0;
+
 int LoadQuest(const char* pathIn) {
   char path[1024];
   CopyText(path, pathIn, sizeof path - 1);
   QuestLoaded = 0;
   MapDataReached = 0;
+  MapRowsMissing = 0;
   ResetQuest(true);
 
   if (!IsFile(path)) {
@@ -463,6 +466,7 @@ int LoadQuest(const char* pathIn) {
     failed += ReadLayer(ObjectMap, kBoardW, kBoardH);
     failed += ReadLayer(VisibilityMap, kBoardW, kBoardH);
     failed += ReadLayer(ScriptMap, kBoardW, kBoardH);
+    MapRowsMissing = failed;
     if (failed > 0)
       PrintMessage(ColorTable[kColorDarkRed], "Map data incomplete: %d rows missing.", failed);
     int stray = ClearStrayCells(ObjectMap) + ClearStrayCells(ScriptMap);
@@ -472,6 +476,8 @@ int LoadQuest(const char* pathIn) {
     PrintMessage(TextColor2, "Maps loaded.");
     RefreshMessages();
     QuestLoaded = 1;
+  } else {
+    MapRowsMissing = kMapRowCount;
   }
   LineStream = nullptr;
   fclose(f);

@@ -55,6 +55,10 @@ int SaveQuestFile(const char* path, int askOverwrite);
 // after it). Returns 1 when no file was found, else 0; QuestLoaded is 1 when the
 // whole quest, map part included, was read.
 int LoadQuest(const char* path);
+// Rows of the map part the last LoadQuest could not read: 0 when it was whole (or the
+// file was not read as a quest at all), kMapRowCount when the file ended before it.
+constexpr int kMapRowCount = 19 + 20 + 3 * 19;  // floor, door, object, visibility, script
+extern int MapRowsMissing;
 
 // The date as the file header writes it: "Wed Dec  9 23:15:19 2026" (24 characters).
 void FormatFileDate(char* out, int n, long long unixTime);

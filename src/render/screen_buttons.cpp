@@ -104,6 +104,13 @@ void DrawButtons() {
   }
 }
 
+void RestButtons() {
+  for (int i = 0; i < 4; i++) {
+    ButtonState[i] = kButtonIdle;
+    DrawButton(i);
+  }
+}
+
 bool TakeButtonClick(int i) {
   if (i < 0 || i > 3 || ButtonState[i] != kButtonClicked) return false;
   ButtonState[i] = kButtonActed;

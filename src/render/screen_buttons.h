@@ -18,6 +18,9 @@ extern const char* const EditorButtonLabels[4];
 void ButtonRect(int i, int* x1, int* y1, int* x2, int* y2);
 // Draws the four buttons (a button in state 3 returns to state 1) and shows them.
 void DrawButtons();
+// Puts every button at rest (idle, unlit) and draws it: for screens where nothing
+// reads the mouse for them, such as the main menu.
+void RestButtons();
 // Draws one button into the back buffer and shows it.
 void DrawButton(int i);
 // Clicked button (state 2) -> acted (state 3): the rules call it after acting.

@@ -161,7 +161,8 @@ void ShowPanel(int object) {
   else
     DrawPair(kBarX, kLifeY, a[kLifeMax], a[kLife], DarkRed());
   DrawPair(kBarX, kMindY, a[kMindMax], a[kMind], DarkBlue());
-  if (object == QuestHeader.savdata.CurrentObject && o.side == kSideHero) ShowWalk();
+  // The object whose turn it is, hero or monster, shows its walk points left.
+  if (object == QuestHeader.savdata.CurrentObject) ShowWalk();
 
   DrawText(PanelBitmap, kFontDialog, kBarX, kExpY, Primary(), "%d", static_cast<int>(o.exp));
   DrawText(PanelBitmap, kFontDialog, kBarX, kGoldY, Primary(), "%d",

@@ -9,6 +9,7 @@
 #include "core/random.h"
 #include "render/board_draw.h"
 #include "render/render_bitmaps.h"
+#include "render/screen_buttons.h"
 #include "render/screen_layout.h"
 #include "ui/image_ops.h"
 
@@ -36,7 +37,20 @@ void ShowTitlePicture(int mode) {
     RefreshMessages();
     if (PanelBitmap) clear_to_color(PanelBitmap, BaseColor);
     DrawTitleOnBoard();
-    DrawScreen(0, 1, 0, 1);
+    // The menu stands in the middle of the title picture: panels dragged aside in play
+    // go back to their places, and no button stays lit from the click that ended play.
+    const ScreenLayoutRecord& L = ScreenLayout;
+    const ScreenLayoutRecord& D = kDefaultScreenLayout;
+    bool moved = L.boardX != D.boardX || L.boardY != D.boardY || L.messageX != D.messageX ||
+                 L.messageY != D.messageY || L.panelX != D.panelX || L.panelY != D.panelY ||
+                 L.logoX != D.logoX || L.logoY != D.logoY;
+    if (moved) {
+      ResetScreenLayout();
+      DrawScreen(1, 1, 1, 1);
+    } else {
+      DrawScreen(0, 1, 0, 1);
+    }
+    RestButtons();
     return;
   }
   DrawTitleOnBoard();

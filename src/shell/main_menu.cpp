@@ -1,7 +1,10 @@
 #include "shell/main_menu.h"
 
+#include <cstdio>
+
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "render/title_picture.h"
 #include "rules/options_dialog.h"
@@ -31,7 +34,7 @@ void NotBuiltYet(const char* entry) {
 // the file places, and its end is told in a box.
 void PlayChosenQuest() {
   QuestFileDialog(1);
-  if (QuestLoaded != 1) return;
+  if (!LoadedQuestPlayable()) return;
   ResetPlayState();
   int outcome = PlayQuest();
   if (ExitRequest < 2 && outcome == kQuestWon)
@@ -42,6 +45,20 @@ void PlayChosenQuest() {
 }
 
 }  // namespace
+
+bool LoadedQuestPlayable() {
+  if (MapRowsMissing <= 0) return QuestLoaded == 1;
+  // The file was read as a quest, but its board is missing or has holes.
+  char why[64];
+  if (MapRowsMissing >= kMapRowCount)
+    snprintf(why, sizeof why, "its map part is missing.");
+  else
+    snprintf(why, sizeof why, "%d of its %d map rows are missing.", MapRowsMissing,
+             kMapRowCount);
+  Alert("  This quest cannot be played:  ", QuestHeader.quest, why, "OK", nullptr, 'O', 0);
+  QuestLoaded = 0;
+  return false;
+}
 
 void BuildMainMenu(DIALOG* items) {
   DialogLayoutValues& L = DialogLayout;
@@ -99,7 +116,7 @@ int ActOnMainMenuChoice(int choice) {
       break;
     case kMenuExit:
     case -1:
-      if (Alert(" ", "  Exit Dunmarrow?  ", " ", "OK", "CANCEL", 'O', 'C') == 1) return -1;
+      if (ConfirmExitProgram()) return -1;
       return kMenuOptions;
     default:
       break;

@@ -24,3 +24,9 @@ void BuildMainMenu(DIALOG* items);
 // Acts on the item that closed the menu (-1 for Escape) and answers the item to
 // focus when the menu comes back, or a negative value when the menu ends.
 int ActOnMainMenuChoice(int choice);
+
+// After the quest was chosen: true when it can be played. A file read as a quest whose
+// map part is missing or incomplete cannot be played as if it were whole: the player
+// is told why, and QuestLoaded is cleared. Nothing is said when no quest was read
+// (the dialog was cancelled, or the loader has told already).
+bool LoadedQuestPlayable();

@@ -104,7 +104,8 @@ bool LoadContent() {
   if (prefabsOk && dataOk) return true;
   set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
   char text[160] = "";
-  if (!dataOk) strcat(text, "Fatal error while loading dunmar.dat!\n");
+  // Named as the file is spelled on disk: folders here tell upper from lower case.
+  if (!dataOk) strcat(text, "Fatal error while loading Dunmar.dat!\n");
   if (!prefabsOk) strcat(text, "Fatal error while loading Dunmar.qpf!\n");
   TellUser(text);
   return false;
@@ -125,6 +126,19 @@ const char* SoundDriverName() {
   return "No Digital Sound";
 }
 
+}  // namespace
+
+void PrintAudioLine() {
+  // sound = 1 names the driver; a higher value plays just as well but keeps quiet
+  // about it (saying "Disabled" there would be untrue).
+  if (GameOptions.sound == 1)
+    PrintMessage(TextColor2, "Audio: %s.", SoundDriverName());
+  else if (GameOptions.sound <= 0)
+    PrintMessage(TextColor2, "Audio: Disabled through dunmar.cfg.");
+}
+
+namespace {
+
 void PrintSystemLines() {
   SystemInfo info;
   GatherSystemInfo(&info);
@@ -134,10 +148,7 @@ void PrintSystemLines() {
   PrintMessage(TextColor2, "Video: %s, %dx%d, %d bpp, %d Hz.",
                gfx_driver ? gfx_driver->name : "?", SCREEN_W, SCREEN_H, bitmap_color_depth(screen),
                get_refresh_rate());
-  if (GameOptions.sound > 0)
-    PrintMessage(TextColor2, "Audio: %s.", SoundDriverName());
-  else
-    PrintMessage(TextColor2, "Audio: Disabled through dunmar.cfg.");
+  PrintAudioLine();
   RefreshMessages();
   Sys().Wait(30);
   PrintMessage(TextColor2, "Prefab objects loaded: %d", PrefabCount);

@@ -20,3 +20,8 @@ bool SaveSettings();
 // the program's exit. With DUNMARROW_NO_MESSAGE_BOX=1 in the environment (automated
 // runs) only the error output gets it.
 void TellUser(const char* text);
+
+// The audio line of the start-up messages: the sound driver's name when sound is 1,
+// "Disabled through dunmar.cfg." when it is off, nothing for the quiet setting 2 and
+// above.
+void PrintAudioLine();

@@ -222,25 +222,48 @@ int PictureProc(int msg, DIALOG* d, int c) {
   return D_O_K;
 }
 
-int ExitWatcherProc(int msg, DIALOG* d, int c) {
-  if (msg != MSG_IDLE) return D_O_K;
+int WatchForExit() {
   // Leaving was confirmed elsewhere (in a dialog under this one): unwind.
   if (ExitRequest >= 2) return D_CLOSE;
-  if (ExitRequest == 1) {
-    int answer = Alert(" ", "  Exit Dunmarrow?  ", " ", "OK", "Cancel", 'o', 'c');
-    // A box closed without a choice counts as Cancel, like everywhere else.
-    if (answer == 1) {
-      ExitRequest = 2;
-      return D_CLOSE;
-    }
-    ExitRequest = 0;
-    Sys().Wait(100);
-    Sys().ClearKeys();
-    return D_O_K;
+  // While the question is on the screen (asked here or by a loop of the game), a
+  // second press of the close button asks nothing more.
+  if (ExitRequest != 1 || ExitQuestionOpen) return D_O_K;
+  // A box closed without a choice counts as CANCEL, like everywhere else.
+  if (ConfirmExitProgram()) {
+    ExitRequest = 2;
+    return D_CLOSE;
   }
+  ExitRequest = 0;
+  Sys().Wait(100);
+  Sys().ClearKeys();
+  return D_O_K;
+}
+
+int ExitWatcherProc(int msg, DIALOG* d, int c) {
+  if (msg != MSG_IDLE) return D_O_K;
+  if (WatchForExit() == D_CLOSE) return D_CLOSE;
   RedrawIfRequested();
   Sys().Wait(kIdleYieldMs);
   return D_O_K;
+}
+
+int LibraryBoxProc(int msg, DIALOG* d, int c) {
+  // The library's dialogs (alerts, the file selector) run their own loops and yield
+  // there already; their box only adds the exit watch.
+  if (msg == MSG_IDLE) return WatchForExit();
+  return ShadowBoxProc(msg, d, c);
+}
+
+int RunWatchedMenu(MENU* menu, int x, int y) {
+  MENU_PLAYER* player = init_menu(menu, x, y);
+  if (!player) return -1;
+  // The close button takes the menu away at once; the dialog under it then asks.
+  while (ExitRequest == 0 && update_menu(player)) Sys().Wait(kIdleYieldMs);
+  int choice = shutdown_menu(player);
+  if (ExitRequest != 0) return -1;
+  // The click that chose stays out of the dialog under the menu.
+  while (ExitRequest == 0 && (gui_mouse_b() & 3)) Sys().Wait(kIdleYieldMs);
+  return choice;
 }
 
 void MenuFrameDraw(int x, int y, int w, int h) {

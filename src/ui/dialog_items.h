@@ -27,6 +27,18 @@ int PictureProc(int msg, DIALOG* d, int c);
 // pressed it asks whether to leave the program, and it hands the processor back
 // while the dialog waits for input.
 int ExitWatcherProc(int msg, DIALOG* d, int c);
+// The framed box of the library's own dialogs (its alerts and file selector): drawn
+// as ShadowBoxProc, and on their idle messages it watches for the close button as
+// ExitWatcherProc does, so those dialogs ask the exit question at once too. A dialog
+// closed by a confirmed exit answers as if cancelled.
+int LibraryBoxProc(int msg, DIALOG* d, int c);
+// What both watchers do on an idle message: D_CLOSE once leaving is confirmed
+// (ExitRequest 2), after asking "  Exit Dunmarrow?  " when the close button was
+// pressed; otherwise D_O_K (a CANCEL sets ExitRequest back to 0).
+int WatchForExit();
+// A pop-up menu at (x, y), like the library's do_menu, that also goes away when the
+// window's close button is pressed; the chosen entry's index or a negative value.
+int RunWatchedMenu(MENU* menu, int x, int y);
 
 // Frame of a drop-down menu (the library's menu-drawing hook).
 void MenuFrameDraw(int x, int y, int w, int h);

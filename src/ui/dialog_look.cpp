@@ -10,7 +10,7 @@
 void InstallDialogLook() {
   gui_button_proc = ButtonProc;
   gui_ctext_proc = CentredTextProc;
-  gui_shadow_box_proc = ShadowBoxProc;
+  gui_shadow_box_proc = LibraryBoxProc;
   gui_menu_draw_menu = MenuFrameDraw;
   gui_edit_proc = TextFieldProc;
   gui_list_proc = ListProc;

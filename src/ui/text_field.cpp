@@ -7,6 +7,7 @@
 #include "core/game_data.h"
 #include "core/platform.h"
 #include "ui/clipboard.h"
+#include "ui/dialog_items.h"
 #include "ui/object_focus.h"
 #include "ui/text.h"
 
@@ -15,8 +16,7 @@ namespace {
 // Set by Tab so that the tab character following it is not typed into the field.
 bool ignoreNextChar = false;
 
-int RunDoMenu(MENU* menu, int x, int y) { return do_menu(menu, x, y); }
-PopupMenuRunner popupRunner = RunDoMenu;
+PopupMenuRunner popupRunner = RunWatchedMenu;
 
 char* Text(DIALOG* d) { return static_cast<char*>(d->dp); }
 
@@ -68,8 +68,8 @@ void DrawField(DIALOG* d) {
   BITMAP* bmp = gui_get_screen();
   const char* s = Text(d);
   View v = Measure(d);
-  bool large = d->flags & kFieldLargeFont;
-  FONT* f = DataFontOr(FieldFontIndex(d));
+  int fontIndex = FieldFontIndex(d);
+  FONT* f = DataFontOr(fontIndex);
   int fh = text_height(f);
   int fg = (d->flags & D_DISABLED) ? gui_mg_color : d->fg;
   bool focused = d->flags & D_GOTFOCUS;
@@ -86,12 +86,11 @@ void DrawField(DIALOG* d) {
     int ink = cursor ? BaseColor : fg;
     int paper = cursor ? HighlightColor : d->bg;
     int w = text_length(f, buf);
-    if (large) {
-      rectfill(bmp, x, d->y, x + w - 1, d->y + fh - 1, paper);
-      DrawTextOnBackground(bmp, kFontDialog, x, d->y, ink, paper, buf);
-    } else {
-      textout_ex(bmp, f, buf, x, d->y, ink, paper);
-    }
+    // Both fonts anti-aliased, as the dialog texts around the field are: in one plain
+    // colour the fonts' lighter steps become full ink, letters run together and an i
+    // loses its dot.
+    rectfill(bmp, x, d->y, x + w - 1, d->y + fh - 1, paper);
+    DrawTextOnBackground(bmp, fontIndex, x, d->y, ink, paper, buf);
     x += w;
   }
 }
@@ -223,7 +222,7 @@ int HandlePopup(DIALOG* d) {
 
 }  // namespace
 
-void SetPopupMenuRunner(PopupMenuRunner runner) { popupRunner = runner ? runner : RunDoMenu; }
+void SetPopupMenuRunner(PopupMenuRunner runner) { popupRunner = runner ? runner : RunWatchedMenu; }
 
 void TextFieldCopy(DIALOG* d) { ClipboardCopyText(Text(d)); }
 

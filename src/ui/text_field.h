@@ -7,7 +7,7 @@
 // start of the dialog goes to the end of the text and a cursor of 1 to its start.
 // dp2, when set, is a one-character text whose character code is an object number,
 // shown in the side panel when the field gets the focus. D_USER draws the text in
-// the large dialog font, anti-aliased; without it the standard font is used.
+// the large dialog font; without it the standard font is used; both anti-aliased.
 #pragma once
 #include <allegro.h>
 
@@ -23,6 +23,6 @@ void TextFieldCut(DIALOG* d);
 void TextFieldPaste(DIALOG* d);
 
 // Runs a pop-up menu at (x, y) and returns the chosen entry's index or a negative
-// value (the library's do_menu unless a test installed another).
+// value (RunWatchedMenu unless a test installed another).
 using PopupMenuRunner = int (*)(MENU* menu, int x, int y);
 void SetPopupMenuRunner(PopupMenuRunner runner);

@@ -1,7 +1,10 @@
 #!/bin/bash
 # PLAY QUEST shows the chosen quest's board: floors, walls, doors and objects in the
-# composed screen, with the loading messages; a key returns to the menu.
+# composed screen, with the loading messages; a key returns to the menu. Left with
+# its panels dragged aside and through a click on a screen button, the menu comes
+# back on the title picture as it was, no button lit.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_helpers.sh"
 e2e_init "$1"
 python3 "$(dirname "$0")/board_quest.py" "$E2E_GAME/quests/boardtest.qst" ||
   e2e_fail "could not write the quest"
@@ -15,8 +18,8 @@ MENU_SHOT=$E2E_LAST_SHOT
 e2e_key 1
 sleep 1.5
 e2e_shot selector
-# The selector offers the series' default file; put our quest's name in its place.
-for i in $(seq 12); do e2e_key BackSpace; done
+# The series' default file is not there: the selector opens on the quests folder, and
+# our quest's name goes after it.
 e2e_type boardtest.qst
 e2e_key Return
 # The west wall of room A appears once the board is drawn.
@@ -106,6 +109,29 @@ e2e_shot back
 MENU_NOW=$(convert "$E2E_LAST_SHOT" -crop 100x200+246+234 +repage -format '%#' info:)
 MENU_THEN=$(convert "$MENU_SHOT" -crop 100x200+246+234 +repage -format '%#' info:)
 [ "$MENU_NOW" = "$MENU_THEN" ] || e2e_fail "the menu buttons do not look as before"
+
+# Again, this time leaving with the side panel dragged to the left and a click on the
+# first screen button, which stands at the left edge then.
+# The selector now opens on the quest just played: Enter takes it.
+e2e_key 1
+sleep 1.5
+e2e_key Return
+e2e_wait_for 15 board_shown || e2e_fail "no board the second time"
+sleep 0.3
+drag 720 200 40 200
+e2e_shot panel-left
+[ "$(e2e_pixel "$E2E_LAST_SHOT" $((138 + 25)) 111)" = "255 255 255" ] ||
+  e2e_fail "the board did not move right to x 138"
+e2e_click 36 59
+e2e_move 400 595  # over the message lines, which the check below leaves out
+sleep 1.5
+e2e_wait_for 10 e2e_region_busy 246 234 100 22 || e2e_fail "menu not back after the button"
+e2e_shot back-from-button
+B=$E2E_LAST_SHOT
+same() { [ "$(menu_sig "$MENU_SHOT" "$@")" = "$(menu_sig "$B" "$@")" ]; }
+same 663 0 137 600 || e2e_fail "logo, buttons or side panel not as the menu had them"
+same 0 0 11 600 || e2e_fail "the board is not back at the left edge"
+same 246 234 100 202 || e2e_fail "the menu buttons do not look as before"
 e2e_close
 e2e_key Return
 e2e_wait_exit 20 || e2e_fail "still running"

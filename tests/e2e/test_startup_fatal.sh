@@ -6,7 +6,7 @@ e2e_init "$1"
 mkdir "$E2E_TMP/orig"
 cp "$E2E_GAME/Dunmar.dat" "$E2E_GAME/Dunmar.qpf" "$E2E_TMP/orig/"
 
-DAT_MSG="Fatal error while loading dunmar.dat!"
+DAT_MSG="Fatal error while loading Dunmar.dat!"
 QPF_MSG="Fatal error while loading Dunmar.qpf!"
 
 # run_case NAME DAT QPF EXPECTED... : DAT and QPF are "ok", "missing" or "empty".

@@ -6,7 +6,9 @@
 
 #include <cctype>
 #include <cstring>
+#include <deque>
 #include <string>
+#include <vector>
 
 #include "core/game_options.h"
 #include "core/program_state.h"
@@ -36,6 +38,7 @@ class QuestDialog : public ::testing::Test {
     strcpy(SavesDir, keepSaves);
     GameOptions.developer = 0;
     EditorActive = 0;
+    SetFileSelector(nullptr);
   }
   bool Exists(const std::string& path) { return !ReadText(path).empty(); }
   int ChooseQuest(int mode, const std::string& chosen) {
@@ -93,6 +96,8 @@ TEST_F(QuestDialog, ExtensionRules) {
       {"quest refused by the saved-game dialog", false, 0, 0, "h.qst", false},
       {"editor does not lift the saved-game rule", false, 1, 0, "i.qst", false},
       {"developer mode lifts it", false, 0, 1, "j.qst", true},
+      {"a saved game's name needs its extension", false, 0, 0, "k", false},
+      {"also in the editor", false, 1, 0, "l", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -121,7 +126,7 @@ TEST_F(QuestDialog, ExtensionRules) {
 
 TEST_F(QuestDialog, SavedGameKeepsTheSeriesAndComesBack) {
   QuestHeader.savdata.WalkLeft = 3;
-  EXPECT_EQ(ChooseSave(0, "Evening"), 0);
+  EXPECT_EQ(ChooseSave(0, "Evening.sav"), 0);
   EXPECT_STREQ(QuestHeader.series, "Barrow");
   ASSERT_TRUE(Exists(dir.File("saves/evening.sav")));
   ResetQuest(true);
@@ -143,4 +148,120 @@ TEST_F(QuestDialog, CancelledSelectorLeavesNothingLoadedAndSettlesTheKeyboard) {
   EXPECT_EQ(TestPlatform().waitedMs, 200);
   EXPECT_TRUE(TestPlatform().keys.empty());
   EXPECT_TRUE(TestPlatform().alerts.empty());
+}
+
+namespace {
+
+// A file selector played by the test: each showing records the path it opened on and
+// answers with the next scripted choice (an empty one cancels).
+std::vector<std::string> selectorOpenedOn;
+std::deque<std::string> selectorChoices;
+
+// The showing after which the player closes the window and confirms leaving.
+size_t leaveAfterShowing = 0;
+
+bool ScriptedSelector(char* path, const char* /*filter*/) {
+  selectorOpenedOn.push_back(path);
+  if (selectorOpenedOn.size() == leaveAfterShowing) ExitRequest = 2;
+  if (selectorChoices.empty()) return false;
+  std::string choice = selectorChoices.front();
+  selectorChoices.pop_front();
+  if (choice.empty()) return false;
+  snprintf(path, kQuestPathSize, "%s", choice.c_str());
+  return true;
+}
+
+class QuestDialogSelector : public QuestDialog {
+ protected:
+  void SetUp() override {
+    QuestDialog::SetUp();
+    selectorOpenedOn.clear();
+    selectorChoices.clear();
+    SetFileSelector(ScriptedSelector);
+  }
+};
+
+}  // namespace
+
+TEST_F(QuestDialogSelector, LoadingOpensOnTheQuestWhenItIsThereElseOnTheFolder) {
+  std::string quests = dir.File("quests/"), saves = dir.File("saves/");
+  const struct {
+    const char* what;
+    bool savedGame;
+    bool fileThere;
+    std::string opensOn;
+  } cases[] = {
+      {"quest there", false, true, quests + "barrow.qst"},
+      {"quest missing", false, false, quests},
+      {"saved game there", true, true, saves + "barrow.sav"},
+      {"saved game missing", true, false, saves},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string file = (c.savedGame ? saves + "barrow.sav" : quests + "barrow.qst");
+    remove(file.c_str());
+    if (c.fileThere) WriteText(file, "QST102\n");
+    selectorOpenedOn.clear();
+    MakeSampleQuest();
+    if (c.savedGame)
+      SavedGameDialog(1);
+    else
+      QuestFileDialog(1);
+    ASSERT_EQ(selectorOpenedOn.size(), 1u);
+    EXPECT_EQ(selectorOpenedOn[0], c.opensOn);
+  }
+  // Saving keeps the name to save under, there or not.
+  selectorOpenedOn.clear();
+  MakeSampleQuest();
+  remove((saves + "barrow.sav").c_str());
+  SavedGameDialog(0);
+  ASSERT_EQ(selectorOpenedOn.size(), 1u);
+  EXPECT_EQ(selectorOpenedOn[0], saves + "barrow.sav");
+}
+
+TEST_F(QuestDialogSelector, AFileNotFoundBringsTheSelectorBackOnItsFolder) {
+  std::string quests = dir.File("quests/");
+  MakeSampleQuest();
+  ASSERT_EQ(SaveQuestFile((quests + "crypt.qst").c_str(), 0), kSaveDone);
+  // A name that is not there, then the quest itself.
+  selectorChoices = {quests + "krypt.qst", quests + "crypt.qst"};
+  QuestFileDialog(1);
+  ASSERT_EQ(TestPlatform().alerts.size(), 1u);
+  EXPECT_EQ(TestPlatform().alerts[0].l1, "  File not found:  ");
+  ASSERT_EQ(selectorOpenedOn.size(), 2u);
+  EXPECT_EQ(selectorOpenedOn[1], quests);
+  EXPECT_EQ(QuestLoaded, 1);
+
+  // Cancelling the selector that came back loads nothing.
+  TestPlatform().Reset();
+  selectorOpenedOn.clear();
+  selectorChoices = {quests + "krypt.qst", ""};
+  QuestFileDialog(1);
+  EXPECT_EQ(selectorOpenedOn.size(), 2u);
+  EXPECT_EQ(QuestLoaded, 0);
+
+  // Leaving the program confirmed meanwhile (over the alert): the selector does not
+  // come back.
+  TestPlatform().Reset();
+  selectorOpenedOn.clear();
+  selectorChoices = {quests + "krypt.qst", quests + "crypt.qst"};
+  leaveAfterShowing = 1;
+  QuestFileDialog(1);
+  EXPECT_EQ(selectorOpenedOn.size(), 1u);
+  EXPECT_EQ(QuestLoaded, 0);
+  leaveAfterShowing = 0;
+  ExitRequest = 0;
+
+  // A refused extension and a save are not tried again.
+  TestPlatform().Reset();
+  selectorOpenedOn.clear();
+  selectorChoices = {quests + "notes.txt", quests + "crypt.qst"};
+  QuestFileDialog(1);
+  EXPECT_EQ(selectorOpenedOn.size(), 1u);
+  EXPECT_EQ(QuestLoaded, 0);
+  selectorOpenedOn.clear();
+  selectorChoices = {dir.File("saves/") + "evening.sav", ""};
+  SavedGameDialog(0);
+  EXPECT_EQ(selectorOpenedOn.size(), 1u);
+  EXPECT_FALSE(ReadText(dir.File("saves/evening.sav")).empty());
 }

@@ -131,7 +131,7 @@ TEST_F(PanelAndMessages, UsualEnemyShowsOneLifeWithTheOptionUnlessExperienced) {
   }
 }
 
-TEST_F(PanelAndMessages, WalkRowShowsThePointsLeftOfTheActiveHero) {
+TEST_F(PanelAndMessages, WalkRowShowsThePointsLeftOfTheObjectWhoseTurnItIs) {
   Install();
   strcpy(ObjectTable[1].name, "Barbarian");
   ObjectTable[1].side = kSideHero;
@@ -147,13 +147,17 @@ TEST_F(PanelAndMessages, WalkRowShowsThePointsLeftOfTheActiveHero) {
     int full, shortOnes, faint;
   };
   const Case cases[] = {{3, 3, 0, 5}, {10, 8, 2, 0}, {0, 0, 0, 8}};
-  for (const Case& c : cases) {
-    QuestHeader.savdata.WalkLeft = c.left;
-    ShowPanel(1);
-    SegmentCount n = CountSegments(42, 119, kPrimary, kFaint);
-    EXPECT_EQ(n.full, c.full) << c.left;
-    EXPECT_EQ(n.shortOnes, c.shortOnes) << c.left;
-    EXPECT_EQ(n.faint, c.faint) << c.left;
+  // Whoever's turn it is shows the points left: a hero, a monster or anything else.
+  for (int side : {kSideHero, kSideGreenskin, kSideStatic}) {
+    ObjectTable[1].side = static_cast<int8_t>(side);
+    for (const Case& c : cases) {
+      QuestHeader.savdata.WalkLeft = c.left;
+      ShowPanel(1);
+      SegmentCount n = CountSegments(42, 119, kPrimary, kFaint);
+      EXPECT_EQ(n.full, c.full) << "side " << side << " left " << c.left;
+      EXPECT_EQ(n.shortOnes, c.shortOnes) << "side " << side << " left " << c.left;
+      EXPECT_EQ(n.faint, c.faint) << "side " << side << " left " << c.left;
+    }
   }
   QuestHeader.savdata.CurrentObject = 0;
   ObjectCount = 0;

@@ -244,3 +244,50 @@ TEST_F(Screen, ZoomedViewStretchesTheWindowAroundTheCurrentObject) {
   EXPECT_EQ(ZoomOriginX, 14);
   QuestHeader.savdata.CurrentObject = 0;
 }
+
+TEST_F(Screen, AHeroWalkingWithTheZoomOnStaysInViewAndTheWindowMovesInJumps) {
+  // The window keeps still while the hero stays within 4 columns and 2 rows of its
+  // centre and recentres on him when he steps further; it does not follow every step.
+  Install();
+  ClearBoardPicture();
+  QuestHeader.savdata.CurrentObject = 3;
+  ViewMode = 2;
+  ZoomOriginX = 2 - 6;
+  ZoomOriginY = 9 - 4;
+  struct Walk {
+    int fromX, fromY, dx, dy, steps;
+    int moves;  // how often the window moved on the way
+  };
+  const Walk walks[] = {
+      {2, 9, 1, 0, 23, 4},   // east along row 9: recentred at 7, 12, 17 and 22
+      {25, 9, 0, 1, 9, 3},   // south to the bottom edge: at 12, 15, 18
+      {25, 18, -1, 0, 25, 5},
+      {0, 18, 0, -1, 18, 6},
+  };
+  for (const Walk& w : walks) {
+    int moves = 0;
+    for (int i = 0; i <= w.steps; i++) {
+      int x = w.fromX + i * w.dx, y = w.fromY + i * w.dy;
+      SCOPED_TRACE(testing::Message() << "hero at " << x << "," << y);
+      ObjectMap[x][y] = 3;
+      int ox = ZoomOriginX, oy = ZoomOriginY;
+      DrawScreen(0, 1, 0, 0);
+      ObjectMap[x][y] = 0;
+      if (i > 0 && (ZoomOriginX != ox || ZoomOriginY != oy)) moves++;
+      // The hero's tile is on the screen: the middle of where it is drawn maps back to it.
+      int sx = ScreenLayout.boardX + (x * 25 + 12 - ZoomPixelX()) * 2;
+      int sy = ScreenLayout.boardY + (y * 25 + 12 - ZoomPixelY()) * 2;
+      ASSERT_GE(sx, ScreenLayout.boardX);
+      ASSERT_LT(sx, ScreenLayout.boardX + kBoardBitmapW);
+      ASSERT_GE(sy, ScreenLayout.boardY);
+      ASSERT_LT(sy, ScreenLayout.boardY + kBoardBitmapH);
+      int tx, ty;
+      ASSERT_TRUE(ScreenToTile(sx, sy, &tx, &ty));
+      EXPECT_EQ(tx, x);
+      EXPECT_EQ(ty, y);
+    }
+    EXPECT_EQ(moves, w.moves) << "walk from " << w.fromX << "," << w.fromY;
+  }
+  ViewMode = 1;
+  QuestHeader.savdata.CurrentObject = 0;
+}

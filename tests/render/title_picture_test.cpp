@@ -9,6 +9,8 @@
 #include "render/board_draw.h"
 #include "render/message_line.h"
 #include "render/render_bitmaps.h"
+#include "render/screen_buttons.h"
+#include "render/screen_layout.h"
 #include "render/title_picture.h"
 #include "support/fake_game_data.h"
 
@@ -54,6 +56,44 @@ TEST_F(TitlePictureTest, ClosingAQuestSaysSoAndClearsThePanel) {
   EXPECT_STREQ(MessageBuffer, "Closing Quest...");
   EXPECT_EQ(getpixel(PanelBitmap, 50, 100), BaseColor);
   EXPECT_TRUE(Centre() == red_ || Centre() == blue_);
+}
+
+TEST_F(TitlePictureTest, BackToTheMenuPutsPanelsInPlaceAndButtonsAtRest) {
+  const struct {
+    const char* what;
+    ScreenLayoutRecord layout;
+  } cases[] = {
+      {"as it was", kDefaultScreenLayout},
+      {"messages on top", {kBoardLeftX, kBoardLowY, kBoardLeftX, kMessageTopY, kPanelRightX,
+                           kBoardLowY, kPanelRightX, kBoardTopY}},
+      {"panel on the left", {kBoardShiftedX, kBoardTopY, kBoardShiftedX, kMessageBottomY,
+                             kPanelLeftX, kBoardLowY, kPanelLeftX, kBoardTopY}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScreenLayout = c.layout;
+    DrawScreen(1, 1, 1, 1);
+    ButtonState[0] = kButtonClicked;  // the click that ended play, drawn lit
+    ButtonState[1] = kButtonHover;
+    DrawButton(0);
+    ShowTitlePicture(2);
+    EXPECT_EQ(ScreenLayout.boardX, kBoardLeftX);
+    EXPECT_EQ(ScreenLayout.boardY, kBoardTopY);
+    EXPECT_EQ(ScreenLayout.messageY, kMessageBottomY);
+    EXPECT_EQ(ScreenLayout.panelX, kPanelRightX);
+    EXPECT_EQ(ScreenLayout.logoX, kPanelRightX);
+    for (int i = 0; i < 4; i++) EXPECT_EQ(ButtonState[i], kButtonIdle) << i;
+    // The title fills the board area in its default place, under the menu's middle.
+    int centre = getpixel(BackBuffer, kBoardLeftX + kBoardBitmapW / 2, kBoardTopY + 200);
+    EXPECT_TRUE(centre == red_ || centre == blue_);
+    // No label of the clicked button is drawn in the highlight colour.
+    int x1, y1, x2, y2;
+    ButtonRect(0, &x1, &y1, &x2, &y2);
+    int lit = 0;
+    for (int y = y1; y <= y2; y++)
+      for (int x = x1; x <= x2; x++) lit += getpixel(BackBuffer, x, y) == HighlightColor;
+    EXPECT_EQ(lit, 0);
+  }
 }
 
 TEST_F(TitlePictureTest, NothingIsDrawnOnceTheExitIsConfirmed) {

@@ -3,9 +3,12 @@
 #include <string>
 
 #include "core/program_state.h"
+#include "quest/quest_file.h"
+#include "quest/quest_model.h"
 #include "shell/main_menu.h"
 #include "support/alert_checks.h"
 #include "support/scripted_platform.h"
+#include "support/temp_folder.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
 
@@ -91,6 +94,53 @@ TEST(MainMenu, ConfirmedExitEndsTheMenu) {
   EXPECT_LT(ActOnMainMenuChoice(-2), 0);
   EXPECT_TRUE(TestPlatform().alerts.empty());
   ExitRequest = 0;
+}
+
+// A quest file cut short loads without its board: the player is told why it cannot be
+// played, and an incomplete map part is not taken for a whole one.
+TEST(MainMenu, AQuestWithoutItsWholeMapIsNotPlayed) {
+  TempFolder dir;
+  ResetQuest(true);
+  CopyText(QuestHeader.quest, "The Short Crypt", kHeaderTextLen);
+  std::string whole = dir.File("whole.qst");
+  ASSERT_EQ(SaveQuestFile(whole.c_str(), 0), kSaveDone);
+  std::string text = ReadText(whole);
+  size_t maps = text.find("# map data:");
+  size_t doors = text.find("| Door map:");
+  ASSERT_NE(maps, std::string::npos);
+  ASSERT_NE(doors, std::string::npos);
+  const struct {
+    const char* what;
+    std::string content;
+    bool playable;
+    const char* why;  // the alert's last line; nullptr: no alert
+  } cases[] = {
+      {"whole", text, true, nullptr},
+      {"ends after the objects", text.substr(0, maps), false, "its map part is missing."},
+      {"ends after the floor map", text.substr(0, doors), false,
+       "77 of its 96 map rows are missing."},
+      {"not a quest", "QST999\n", false, nullptr},  // the loader has told already
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteText(dir.File("q.qst"), c.content);
+    TestPlatform().Reset();
+    ExitRequest = 0;
+    LoadQuest(dir.File("q.qst").c_str());
+    size_t told = TestPlatform().alerts.size();
+    EXPECT_EQ(LoadedQuestPlayable(), c.playable);
+    EXPECT_EQ(QuestLoaded, c.playable ? 1 : 0);
+    if (!c.why) {
+      EXPECT_EQ(TestPlatform().alerts.size(), told);
+      continue;
+    }
+    ASSERT_EQ(TestPlatform().alerts.size(), told + 1);
+    ExpectAlert(TestPlatform().alerts.back(), {"  This quest cannot be played:  ",
+                                               "The Short Crypt", c.why, "OK", "", 'O', 0});
+  }
+  ResetQuest(true);
+  QuestLoaded = 0;
+  MapRowsMissing = 0;
 }
 
 }  // namespace

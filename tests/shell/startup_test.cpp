@@ -6,6 +6,8 @@
 #include <string>
 
 #include "core/config_file.h"
+#include "core/game_options.h"
+#include "core/message_log.h"
 #include "shell/startup.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -55,6 +57,34 @@ TEST(Startup, SettingsThatCannotBeWrittenAreToldInTheWindowAsWell) {
   EXPECT_TRUE(TestPlatform().alerts.empty());
   EXPECT_TRUE(FileExists(dir.File("dunmar.cfg")));
   set_config_data("", 0);
+}
+
+TEST(Startup, AudioLineNamesTheDriverOnlyForSoundOne) {
+  const struct {
+    int sound;
+    const char* line;  // nullptr: no audio line at all
+  } cases[] = {
+      {0, "Audio: Disabled through dunmar.cfg."},
+      {-1, "Audio: Disabled through dunmar.cfg."},
+      {1, "Audio: "},  // then the driver's name
+      {2, nullptr},
+      {5, nullptr},
+  };
+  const int keep = GameOptions.sound;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.sound);
+    PrintMessage(TextColor2, "before");
+    GameOptions.sound = c.sound;
+    PrintAudioLine();
+    std::string got = LoggedLine(0).text;
+    if (c.sound == 1) {
+      EXPECT_EQ(got.rfind(c.line, 0), 0u) << got;
+      EXPECT_EQ(got.find("Disabled"), std::string::npos) << got;
+    } else {
+      EXPECT_EQ(got, c.line ? c.line : "before");
+    }
+  }
+  GameOptions.sound = keep;
 }
 
 }  // namespace

@@ -328,28 +328,68 @@ struct WatcherCase {
 TEST_F(DialogItems, ExitWatcherAsksOnTheCloseButton) {
   const WatcherCase cases[] = {
       {1, 1, D_CLOSE, 2, true},  // OK: leave
-      {1, 2, D_O_K, 0, true},    // Cancel: stay in the dialog
+      {1, 2, D_O_K, 0, true},    // CANCEL: stay in the dialog
       {1, -1, D_O_K, 0, true},   // closed without a choice: stay
       {0, 1, D_O_K, 0, false},   // nothing asked
       {2, 1, D_CLOSE, 2, false}, // confirmed elsewhere: unwind
   };
-  for (const WatcherCase& c : cases) {
-    SCOPED_TRACE(c.before * 10 + c.answer);
-    TestPlatform().Reset();
-    TestPlatform().alertAnswers.push_back(c.answer);
-    TestPlatform().keys.push_back('x');
-    ExitRequest = c.before;
-    DIALOG d = Item(ExitWatcherProc, 0, 0, 0, 0, 0, nullptr);
-    EXPECT_EQ(ExitWatcherProc(MSG_IDLE, &d, 0), c.result);
-    EXPECT_EQ(ExitRequest, c.after);
-    ASSERT_EQ(TestPlatform().alerts.size(), c.asked ? 1u : 0u);
-    if (!c.asked) continue;
-    ExpectAlert(TestPlatform().alerts[0],
-                {" ", "  Exit Dunmarrow?  ", " ", "OK", "Cancel", 'o', 'c'});
-    if (c.after == 0) {
-      EXPECT_GE(TestPlatform().waitedMs, 100);
-      EXPECT_TRUE(TestPlatform().keys.empty());
+  // Our dialogs' invisible watcher, and the box of the library's alerts and file
+  // selector, which watch alike.
+  for (DIALOG_PROC proc : {ExitWatcherProc, LibraryBoxProc}) {
+    for (const WatcherCase& c : cases) {
+      SCOPED_TRACE(testing::Message() << (proc == LibraryBoxProc ? "library box " : "watcher ")
+                                      << c.before * 10 + c.answer);
+      TestPlatform().Reset();
+      TestPlatform().alertAnswers.push_back(c.answer);
+      TestPlatform().keys.push_back('x');
+      ExitRequest = c.before;
+      DIALOG d = Item(proc, 0, 0, 0, 0, 0, nullptr);
+      EXPECT_EQ(proc(MSG_IDLE, &d, 0), c.result);
+      EXPECT_EQ(ExitRequest, c.after);
+      EXPECT_EQ(ExitQuestionOpen, 0);
+      ASSERT_EQ(TestPlatform().alerts.size(), c.asked ? 1u : 0u);
+      if (!c.asked) continue;
+      ExpectAlert(TestPlatform().alerts[0],
+                  {" ", "  Exit Dunmarrow?  ", " ", "OK", "CANCEL", 'O', 'C'});
+      if (c.after == 0) {
+        EXPECT_GE(TestPlatform().waitedMs, 100);
+        EXPECT_TRUE(TestPlatform().keys.empty());
+      }
     }
+  }
+}
+
+TEST_F(DialogItems, NoSecondExitQuestionWhileOneIsOpen) {
+  // The question is on the screen (its own box watches too, and a loop of the game may
+  // have asked it): a press of the close button meanwhile asks nothing more.
+  for (DIALOG_PROC proc : {ExitWatcherProc, LibraryBoxProc}) {
+    TestPlatform().Reset();
+    ExitRequest = 1;
+    ExitQuestionOpen = 1;
+    DIALOG d = Item(proc, 0, 0, 0, 0, 0, nullptr);
+    EXPECT_EQ(proc(MSG_IDLE, &d, 0), D_O_K);
+    EXPECT_TRUE(TestPlatform().alerts.empty());
+    EXPECT_EQ(ExitRequest, 1);
+    ExitQuestionOpen = 0;
+  }
+}
+
+TEST_F(DialogItems, LibraryBoxLooksLikeTheShadowBox) {
+  for (int w : {120, 296}) {  // 296 wide: the file selector's, with its title
+    SCOPED_TRACE(w);
+    DIALOG d = Item(ShadowBoxProc, 20, 10, w, 80, 0, nullptr);
+    clear_to_color(bmp, Col(kGround));
+    ShadowBoxProc(MSG_DRAW, &d, 0);
+    BITMAP* shadowBox = create_bitmap(bmp->w, bmp->h);
+    blit(bmp, shadowBox, 0, 0, 0, 0, bmp->w, bmp->h);
+    clear_to_color(bmp, Col(kGround));
+    d.proc = LibraryBoxProc;
+    EXPECT_EQ(LibraryBoxProc(MSG_DRAW, &d, 0), D_O_K);
+    int differ = 0;
+    for (int y = 0; y < bmp->h; y++)
+      for (int x = 0; x < bmp->w; x++) differ += getpixel(bmp, x, y) != getpixel(shadowBox, x, y);
+    EXPECT_EQ(differ, 0);
+    destroy_bitmap(shadowBox);
   }
 }
 

@@ -51,13 +51,37 @@ TEST_F(TextFieldTest, FocusedCursorAtEndShowsHighlightedBlankAfterTheText) {
   }
 }
 
+// Both fonts keep their lighter steps: in one plain colour those become full ink and
+// the letters run together (an i loses its dot).
+TEST_F(TextFieldTest, TextIsAntiAliasedInEitherFont) {
+  for (int flags : {0, kFieldLargeFont}) {
+    SCOPED_TRACE(flags);
+    Make("abc", 20, 0);
+    d.flags = flags;
+    d.fg = makecol(0, 0, 0);
+    d.bg = makecol(200, 200, 200);
+    TextFieldProc(MSG_DRAW, &d, 0);
+    // The fake glyphs ink their second row fully and their fifth in the lightest step,
+    // three quarters of the way to the paper.
+    EXPECT_TRUE(SameColor(CellX(0) + 1, d.y + 1, d.fg));
+    Rgb light = PixelAt(bmp, CellX(0) + 1, d.y + 4);
+    EXPECT_NEAR(light.r, 150, 4);
+    EXPECT_NEAR(light.g, 150, 4);
+    EXPECT_NEAR(light.b, 150, 4);
+  }
+}
+
 TEST_F(TextFieldTest, CursorInsideTheTextHighlightsThatCharacter) {
   Make("abc", 20, 0);
   d.d2 = 1;
   d.flags = D_GOTFOCUS;
   TextFieldProc(MSG_DRAW, &d, 0);
   EXPECT_TRUE(SameColor(CellX(1), d.y, HighlightColor));
-  EXPECT_TRUE(SameColor(CellX(1) + 2, d.y + 2, BaseColor));
+  // The glyph's full ink, through the font palette's six bits per channel.
+  Rgb ink = PixelAt(bmp, CellX(1) + 2, d.y + 1), want = RgbOf(BaseColor);
+  EXPECT_NEAR(ink.r, want.r, 4);
+  EXPECT_NEAR(ink.g, want.g, 4);
+  EXPECT_NEAR(ink.b, want.b, 4);
   EXPECT_TRUE(SameColor(CellX(0), d.y, d.bg));
 }
 

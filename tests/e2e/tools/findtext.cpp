@@ -1,14 +1,22 @@
 // Finds a text in one of the game's colour fonts on a screenshot: every pixel of
 // full ink of the letters has one colour, and the space around them mostly another.
 // Prints the text's top-left corner and exits 0 when found, 1 when not, 2 on error.
+// With "aa" after the text, it must also be drawn anti-aliased, as the game's texts
+// are: the letters' lighter edge steps mostly differ from their full ink (drawn in one
+// plain colour they would all be ink, and the letters run together).
 // Built and run by the end-to-end tests:
-//   findtext DAT FONT SHOT.bmp X Y W H TEXT
+//   findtext DAT FONT SHOT.bmp X Y W H TEXT [aa]
 #include <allegro.h>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 int main(int argc, char** argv) {
-  if (argc != 9) { fprintf(stderr, "usage: findtext DAT FONT SHOT.bmp X Y W H TEXT\n"); return 2; }
+  if (argc != 9 && !(argc == 10 && std::string(argv[9]) == "aa")) {
+    fprintf(stderr, "usage: findtext DAT FONT SHOT.bmp X Y W H TEXT [aa]\n");
+    return 2;
+  }
+  const bool antiAliased = argc == 10;
   install_allegro(SYSTEM_NONE, &errno, atexit);
   set_color_depth(32);
   set_color_conversion(COLORCONV_TOTAL);
@@ -30,12 +38,14 @@ int main(int argc, char** argv) {
   pal[1] = RGB{0, 0, 0, 0};                     // full ink
   set_palette(pal);
   textout_ex(g, f, text, 0, 0, -1, -1);
-  std::vector<int> ink, paper;  // offsets y * tw + x; paper is where no letter touches
+  std::vector<int> ink, paper, edge;  // offsets y * tw + x; paper is where no letter
+                                      // touches, edge the letters' lighter steps
   for (int y = 0; y < th; y++) {
     for (int x = 0; x < tw; x++) {
       int px = getpixel(g, x, y);
       if (px == black) ink.push_back(y * tw + x);
       if (px == white) paper.push_back(y * tw + x);
+      if (px != black && px != white) edge.push_back(y * tw + x);
     }
   }
   if (ink.empty()) { fprintf(stderr, "no ink in '%s'\n", text); return 2; }
@@ -51,6 +61,12 @@ int main(int argc, char** argv) {
       for (int o : paper)
         if (getpixel(shot, x + o % tw, y + o / tw) == c) same++;
       if (same * 10 > paper.size()) continue;
+      if (antiAliased) {
+        size_t inked = 0;
+        for (int o : edge)
+          if (getpixel(shot, x + o % tw, y + o / tw) == c) inked++;
+        if (edge.empty() || inked * 2 > edge.size()) continue;
+      }
       printf("%d %d\n", x, y);
       return 0;
     }
