@@ -61,19 +61,7 @@ void BuildGameMenu(DIALOG* items) {
 
   for (int i = 0; i < kGameMenuItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
-                 const char* text) {
-    DIALOG& d = items[i];
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = gui_fg_color;
-    d.bg = gui_bg_color;
-    d.key = key;
-    d.flags = flags;
-    d.dp = const_cast<char*>(text);
-  };
+                 const char* text) { SetDialogItem(items[i], proc, x, y, w, h, key, flags, text); };
   set(kGameMenuBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, "Gamemenu");
   // Three pairs: going on (resume, briefing), the saved games, settings and leaving.
   int x = L.DialogX + 2 * L.Spacing;
