@@ -35,15 +35,21 @@ enum LoadResult { kNothingLoaded, kGameLoaded, kLoadFailed };
 // QuestLoaded tells what the load did: the loader sets it to 0 before it reads and to 1
 // once the whole game was read; left at -1, nothing was read at all (the selector was
 // cancelled, or the name refused before any reading).
+// The game in play, kept while a saved game loads (static: nothing is allocated per turn).
+QuestSnapshot gGameInPlay;
+
 LoadResult LoadSavedGame() {
-  const int before = QuestLoaded;
+  TakeQuestSnapshot(&gGameInPlay);
   QuestLoaded = -1;
   ChooseSavedGame(1);
   if (QuestLoaded == -1) {
-    QuestLoaded = before;
+    QuestLoaded = gGameInPlay.questLoaded;
     return kNothingLoaded;
   }
-  return QuestLoaded == 1 ? kGameLoaded : kLoadFailed;
+  if (QuestLoaded == 1) return kGameLoaded;
+  // A file that is missing or damaged half-way: the game that was in play comes back.
+  RestoreQuestSnapshot(gGameInPlay);
+  return kLoadFailed;
 }
 
 }  // namespace
@@ -99,10 +105,10 @@ int GameMenu() {
             closed = true;
             break;
           case kLoadFailed:
-            // The loader has said why; what was in memory is gone, so play cannot go on.
+            // The loader has said why; the game goes on as it was.
             PrintMessage(ColorTable[kColorDarkRed], "The saved game could not be loaded.");
             RefreshMessages();
-            return 1;
+            break;
           case kNothingLoaded:
             break;
         }
