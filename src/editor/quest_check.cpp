@@ -8,7 +8,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <utility>
 
 #include "core/game_data.h"
 #include "core/game_options.h"
@@ -132,11 +131,21 @@ void CheckHeroes() {
   for (const Placement& p : Placed)
     if (!p.onScriptMap && SideOf(p.slot) == kSideHero) onBoard++;
   if (onBoard == 0) Find(-1, -1, "no hero stands on the board");
+  // The quest screen takes objects 1 to 4 as the party; saving moves four heroes there.
+  int heroes = 0;
+  for (int slot = 1; slot < kMaxObjects; slot++)
+    if (!IsFreeSlot(ObjectTable[slot]) && ObjectTable[slot].side == kSideHero) heroes++;
+  if (heroes < 4) {
+    Find(-1, -1, "the quest needs four heroes, but it has %d", heroes);
+    return;
+  }
   for (int k = 1; k <= 4; k++) {
     const ObjectRecord& o = ObjectTable[k];
     if (IsFreeSlot(o) || o.side != kSideHero) {
-      Find(-1, -1, "objects 1 to 4 must be the four heroes, but object %d is %s", k,
-           IsFreeSlot(o) ? "empty" : o.name);
+      Find(-1, -1,
+           "objects 1 to 4 must be the four heroes, but object %d is %s (saving the quest "
+           "moves the heroes there)",
+           k, IsFreeSlot(o) ? "empty" : o.name);
       return;
     }
   }

@@ -95,7 +95,13 @@ const std::vector<Case>& Cases() {
        {{-1, -1, "no hero stands on the board"}}},
       {"a hero left off the board", [] { ObjectMap[2][2] = 0; },
        {{-1, -1, "the hero Wizard is not on the board"}}},
-      {"a monster in a hero's slot", [] { ObjectTable[3] = PrefabTable[kGoblin]; },
+      {"three heroes", [] { ObjectTable[3] = PrefabTable[kGoblin]; },
+       {{-1, -1, "the quest needs four heroes, but it has 3"}}},
+      {"a monster in a hero's slot",
+       [] {
+         ObjectTable[3] = PrefabTable[kGoblin];
+         Put(kBarbarian + 2, 3, 1);
+       },
        {{-1, -1, "but object 3 is Goblin"}}},
       // The objective.
       {"a monster nobody can reach", [] { Put(kGoblin, 16, 1); },
