@@ -327,7 +327,9 @@ void TurnStep(int* w0) {
   const int buttons = Sys().MouseButtons();
   const bool onBoard = MouseTileX >= 0 && MouseTileY >= 0;
   if ((buttons & 2) && onBoard) InspectObject(MouseTileX, MouseTileY);
-  if ((buttons & 1) && onBoard) LeftClick(MouseTileX, MouseTileY);
+  // A left press counts on the board only when it went down there: one that grabbed a
+  // panel or a button and is dragged across the board walks nobody.
+  if ((buttons & 1) && onBoard && MousePress[0].tx >= 0) LeftClick(MouseTileX, MouseTileY);
   if (((buttons & 2) && !onBoard) || TakeButtonClick(kButtonSkip)) {
     CancelOrEndTurn();
     while ((Sys().MouseButtons() & 2) && ExitRequest < 2) Sys().Wait(10);

@@ -145,6 +145,19 @@ TEST_F(HeroTurnTest, AClickWalksOneStepAlongThePathAndHoldingWalksOn) {
   EXPECT_EQ(ObjectMap[5][2], 1);  // three passes with the button down: three steps
 }
 
+TEST_F(HeroTurnTest, APanelDraggedOverTheBoardWalksNobody) {
+  // The press grabs the message panel; held over a tile the hero could walk to, it only
+  // carries the panel to the top.
+  Turn({[](ScriptedPlatform& s) {
+          s.mouseX = 300;
+          s.mouseY = ScreenLayout.messageY + 30;
+          s.mouseButtons = 1;
+        },
+        Mouse(6, 2, 1), Mouse(6, 2, 1), Mouse(6, 2, 1), Release(), Key(kKeyBackspace)});
+  EXPECT_EQ(ObjectMap[2][2], 1);
+  EXPECT_EQ(ScreenLayout.messageY, kMessageTopY);
+}
+
 TEST_F(HeroTurnTest, ClickingAPieceNextToTheHeroChoosesItAndClickingAgainActs) {
   Place(9, "Orc", kSideGreenskin, 2, 3);
   Turn({Mouse(2, 3, 1), Release(),
