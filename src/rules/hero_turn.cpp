@@ -191,12 +191,10 @@ void HandleKey(int code, TurnRequests* req) {
     SaveScreenshot();
   } else if (scan == KEY_ESC) {
     req->gameMenu = true;
-  } else if (alt && scan == KEY_TILDE) {
-    RevealBoard(0);
-  } else if (alt && scan == KEY_1) {
-    RevealBoard(1);
-  } else if (alt && scan == KEY_2) {
-    RevealBoard(2);
+  } else if (alt && (scan == KEY_TILDE || scan == KEY_1 || scan == KEY_2)) {
+    // Revealed on the board picture, and shown at once.
+    RevealBoard(scan == KEY_TILDE ? kRevealRedraw : scan == KEY_1 ? kRevealReachable : kRevealAll);
+    DrawScreen(0, 1, 0, 0);
   } else if (BoostKeysHeld()) {
     BoostHero();
   } else if (ascii == 'o' || ascii == 'O') {

@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
+#include "render/render_bitmaps.h"
 #include "render/screen_buttons.h"
 #include "render/screen_layout.h"
 #include "rules/play_state.h"
@@ -234,6 +235,40 @@ TEST_F(HeroTurnTest, OpeningADoorRevealsTheRoomBeyond) {
   Turn({[](ScriptedPlatform&) { EXPECT_EQ(VisibilityMap[10][10], 0); }, Key('o'),
         Key(kKeyBackspace)});
   EXPECT_GT(VisibilityMap[10][10], 0);
+}
+
+// Alt+1 and Alt+2 reveal at once: the screen shows the revealed part before anything
+// else is drawn.
+TEST_F(HeroTurnTest, TheRevealKeysShowWhatTheyRevealAtOnce) {
+  for (int scan : {KEY_1, KEY_2}) {
+    SCOPED_TRACE(testing::Message() << "Alt and scancode " << scan);
+    SetUp();
+    for (int x = 3; x < kBoardW; x++)
+      for (int y = 0; y < kBoardH; y++) FloorMap[x][y] = 5;  // a wall east of the hero
+    DoorMap[3][2] = 1;                                      // a door in it
+    data.SetBitmap(kFloorPictureOffset + 5, 25, 25, makecol(90, 120, 60));
+    data.Install();
+    ClearBoardPicture();
+    clear_to_color(BackBuffer, 0);
+    const int bx = 10 * kTileSize + 12, by = 10 * kTileSize + 12;
+    const int sx = ScreenLayout.boardX + bx, sy = ScreenLayout.boardY + by;
+    int hidden = 0;
+    Turn({[&](ScriptedPlatform&) {
+            EXPECT_EQ(VisibilityMap[10][10], 0);
+            hidden = getpixel(BackBuffer, sx, sy);
+          },
+          [scan](ScriptedPlatform& s) {
+            s.shifts = KB_ALT_FLAG;
+            s.keys.push_back(scan << 8);
+          },
+          [&](ScriptedPlatform& s) {
+            s.shifts = 0;
+            EXPECT_GT(VisibilityMap[10][10], 0);
+            EXPECT_NE(getpixel(BoardBitmap, bx, by), hidden);
+            EXPECT_EQ(getpixel(BackBuffer, sx, sy), getpixel(BoardBitmap, bx, by));
+          },
+          Key(kKeyBackspace)});
+  }
 }
 
 TEST_F(HeroTurnTest, NoDoorToOpenSaysSo) {
