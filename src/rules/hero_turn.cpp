@@ -192,8 +192,10 @@ void HandleKey(int code, TurnRequests* req) {
   } else if (scan == KEY_ESC) {
     req->gameMenu = true;
   } else if (alt && (scan == KEY_TILDE || scan == KEY_1 || scan == KEY_2)) {
-    // Revealed on the board picture, and shown at once.
+    // Revealed on the board picture (which draws every piece plain), and shown at once
+    // with the hero's highlight.
     RevealBoard(scan == KEY_TILDE ? kRevealRedraw : scan == KEY_1 ? kRevealReachable : kRevealAll);
+    HighlightHero();
     DrawScreen(0, 1, 0, 0);
   } else if (BoostKeysHeld()) {
     BoostHero();

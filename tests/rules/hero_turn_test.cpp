@@ -238,7 +238,7 @@ TEST_F(HeroTurnTest, OpeningADoorRevealsTheRoomBeyond) {
 }
 
 // Alt+1 and Alt+2 reveal at once: the screen shows the revealed part before anything
-// else is drawn.
+// else is drawn, and the hero whose turn it is keeps his highlight.
 TEST_F(HeroTurnTest, TheRevealKeysShowWhatTheyRevealAtOnce) {
   for (int scan : {KEY_1, KEY_2}) {
     SCOPED_TRACE(testing::Message() << "Alt and scancode " << scan);
@@ -253,9 +253,18 @@ TEST_F(HeroTurnTest, TheRevealKeysShowWhatTheyRevealAtOnce) {
     const int bx = 10 * kTileSize + 12, by = 10 * kTileSize + 12;
     const int sx = ScreenLayout.boardX + bx, sy = ScreenLayout.boardY + by;
     int hidden = 0;
+    BITMAP* hero = create_bitmap(kTileSize, kTileSize);
+    auto heroChanged = [&] {
+      int n = 0;
+      for (int y = 0; y < kTileSize; y++)
+        for (int x = 0; x < kTileSize; x++)
+          n += getpixel(hero, x, y) != getpixel(BoardBitmap, 2 * kTileSize + x, 2 * kTileSize + y);
+      return n;
+    };
     Turn({[&](ScriptedPlatform&) {
             EXPECT_EQ(VisibilityMap[10][10], 0);
             hidden = getpixel(BackBuffer, sx, sy);
+            blit(BoardBitmap, hero, 2 * kTileSize, 2 * kTileSize, 0, 0, kTileSize, kTileSize);
           },
           [scan](ScriptedPlatform& s) {
             s.shifts = KB_ALT_FLAG;
@@ -266,8 +275,10 @@ TEST_F(HeroTurnTest, TheRevealKeysShowWhatTheyRevealAtOnce) {
             EXPECT_GT(VisibilityMap[10][10], 0);
             EXPECT_NE(getpixel(BoardBitmap, bx, by), hidden);
             EXPECT_EQ(getpixel(BackBuffer, sx, sy), getpixel(BoardBitmap, bx, by));
+            EXPECT_EQ(heroChanged(), 0);
           },
           Key(kKeyBackspace)});
+    destroy_bitmap(hero);
   }
 }
 
