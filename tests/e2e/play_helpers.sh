@@ -39,6 +39,32 @@ click_tile() {
   park
 }
 
+# Walks by clicks on the tile TX TY along the path "X Y" ...; a click is one step (should
+# a busy machine still hold the button too long it walks on: every click must advance).
+HERO_AT=-1
+PATH_TILES=()
+hero_further() {
+  local i
+  for ((i = ${#PATH_TILES[@]} - 1; i > HERO_AT; i--)); do
+    active_at ${PATH_TILES[i]} && { HERO_AT=$i; return 0; }
+  done
+  return 1
+}
+click_walk() {
+  local tx="$1" ty="$2" clicks=0
+  shift 2
+  PATH_TILES=("$@")
+  HERO_AT=-1
+  while [ "$HERO_AT" -lt $((${#PATH_TILES[@]} - 1)) ]; do
+    [ "$clicks" -lt "${#PATH_TILES[@]}" ] || e2e_fail "more clicks than steps toward ($tx, $ty)"
+    click_tile "$tx" "$ty"
+    clicks=$((clicks + 1))
+    wait_until 5 hero_further ||
+      e2e_fail "click $clicks on ($tx, $ty) did not walk on along ${PATH_TILES[*]}"
+  done
+  [ "$clicks" -gt 1 ] || e2e_note "one click walked all the way to ($tx, $ty)"
+}
+
 # The active hero wears a frame of the highlight red inside his tile.
 active_at() {
   [ "$(e2e_count_color "$E2E_LAST_SHOT" $((PLAY_BOARD_X + 25 * $1)) $((PLAY_BOARD_Y + 25 * $2)) \
