@@ -191,12 +191,12 @@ void HandleKey(int code, TurnRequests* req) {
     SaveScreenshot();
   } else if (scan == KEY_ESC) {
     req->gameMenu = true;
-  } else if (alt && scan == KEY_TILDE) {
-    RevealBoard(0);
-  } else if (alt && scan == KEY_1) {
-    RevealBoard(1);
-  } else if (alt && scan == KEY_2) {
-    RevealBoard(2);
+  } else if (alt && (scan == KEY_TILDE || scan == KEY_1 || scan == KEY_2)) {
+    // Revealed on the board picture (which draws every piece plain), and shown at once
+    // with the hero's highlight.
+    RevealBoard(scan == KEY_TILDE ? kRevealRedraw : scan == KEY_1 ? kRevealReachable : kRevealAll);
+    HighlightHero();
+    DrawScreen(0, 1, 0, 0);
   } else if (BoostKeysHeld()) {
     BoostHero();
   } else if (ascii == 'o' || ascii == 'O') {
@@ -327,7 +327,9 @@ void TurnStep(int* w0) {
   const int buttons = Sys().MouseButtons();
   const bool onBoard = MouseTileX >= 0 && MouseTileY >= 0;
   if ((buttons & 2) && onBoard) InspectObject(MouseTileX, MouseTileY);
-  if ((buttons & 1) && onBoard) LeftClick(MouseTileX, MouseTileY);
+  // A left press counts on the board only when it went down there: one that grabbed a
+  // panel or a button and is dragged across the board walks nobody.
+  if ((buttons & 1) && onBoard && MousePress[0].tx >= 0) LeftClick(MouseTileX, MouseTileY);
   if (((buttons & 2) && !onBoard) || TakeButtonClick(kButtonSkip)) {
     CancelOrEndTurn();
     while ((Sys().MouseButtons() & 2) && ExitRequest < 2) Sys().Wait(10);

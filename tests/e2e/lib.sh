@@ -65,6 +65,10 @@
 #                              have the colour (R, G, B), exactly or within FUZZ percent
 #                              (anti-aliased datafile fonts come out a step off, e.g.
 #                              (0, 100, 0) as (0, 101, 0): use 2)
+#   e2e_find_text FONT X Y W H TEXT [aa]   true when TEXT, drawn in the datafile font
+#                              FONT (e.g. 120, the dialog font), stands inside the
+#                              rectangle of the last screenshot; prints its top-left
+#                              corner "X Y"; with aa it must be anti-aliased too
 #   e2e_region_busy X Y W H [MIN]   fresh screenshot; true when the rectangle has at
 #                              least MIN (default 3) colours, i.e. something is drawn
 #   e2e_region_plain X Y W H   fresh screenshot; true when the rectangle is one colour
@@ -420,6 +424,31 @@ e2e_count_color() {
   convert "$1" -crop "$4x$5+$2+$3" +repage -fuzz "${9:-0}%" \
     -fill black +opaque "$c" -fill white -opaque "$c" \
     -format '%[fx:round(mean*w*h)]\n' info:
+}
+
+# The finder of texts in the game's colour fonts (tools/findtext.cpp): the build makes
+# it, and a run outside the build compiles it here once.
+E2E_FINDTEXT=""
+E2E_FINDTEXT_SHOT=""
+e2e_find_text() {
+  if [ -z "$E2E_FINDTEXT" ]; then
+    E2E_FINDTEXT="${DUNMARROW_BUILD_DIR:-}/e2e-tools/findtext"
+    if [ -z "${DUNMARROW_BUILD_DIR:-}" ] || [ ! -x "$E2E_FINDTEXT" ]; then
+      E2E_FINDTEXT="$E2E_TMP/findtext"
+      [ -x "$E2E_FINDTEXT" ] || g++ -O2 -o "$E2E_FINDTEXT" \
+        "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/tools/findtext.cpp" \
+        $(pkg-config --cflags --libs allegro) || e2e_fail "cannot build the text finder"
+    fi
+  fi
+  # The finder reads the old BMP format only: one copy per screenshot serves every search.
+  if [ "$E2E_LAST_SHOT" != "$E2E_FINDTEXT_SHOT" ] || [ "$E2E_LAST_SHOT" -nt "$E2E_TMP/findtext.bmp" ]; then
+    convert "$E2E_LAST_SHOT" BMP3:"$E2E_TMP/findtext.bmp" || e2e_fail "cannot convert $E2E_LAST_SHOT"
+    E2E_FINDTEXT_SHOT=$E2E_LAST_SHOT
+  fi
+  "$E2E_FINDTEXT" "$E2E_GAME/Dunmar.dat" "$1" "$E2E_TMP/findtext.bmp" "${@:2}"
+  local rc=$?
+  [ "$rc" -le 1 ] || e2e_fail "the text finder failed"
+  return "$rc"
 }
 
 E2E_SHOT_SEQ=0

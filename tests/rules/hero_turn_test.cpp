@@ -9,6 +9,7 @@
 #include "core/random.h"
 #include "play_fixture.h"
 #include "render/board_draw.h"
+#include "render/render_bitmaps.h"
 
 namespace {
 
@@ -88,6 +89,19 @@ TEST_F(HeroTurnTest, AClickWalksOneStepAlongThePathAndHoldingWalksOn) {
   EXPECT_EQ(ObjectMap[5][2], 1);  // three passes with the button down: three steps
 }
 
+TEST_F(HeroTurnTest, APanelDraggedOverTheBoardWalksNobody) {
+  // The press grabs the message panel; held over a tile the hero could walk to, it only
+  // carries the panel to the top.
+  Turn({[](ScriptedPlatform& s) {
+          s.mouseX = 300;
+          s.mouseY = ScreenLayout.messageY + 30;
+          s.mouseButtons = 1;
+        },
+        Mouse(6, 2, 1), Mouse(6, 2, 1), Mouse(6, 2, 1), Release(), Key(kKeyBackspace)});
+  EXPECT_EQ(ObjectMap[2][2], 1);
+  EXPECT_EQ(ScreenLayout.messageY, kMessageTopY);
+}
+
 TEST_F(HeroTurnTest, ClickingAPieceNextToTheHeroChoosesItAndClickingAgainActs) {
   Place(9, "Orc", kSideGreenskin, 2, 3);
   Turn({Mouse(2, 3, 1), Release(),
@@ -164,6 +178,51 @@ TEST_F(HeroTurnTest, OpeningADoorRevealsTheRoomBeyond) {
   Turn({[](ScriptedPlatform&) { EXPECT_EQ(VisibilityMap[10][10], 0); }, Key('o'),
         Key(kKeyBackspace)});
   EXPECT_GT(VisibilityMap[10][10], 0);
+}
+
+// Alt+1 and Alt+2 reveal at once: the screen shows the revealed part before anything
+// else is drawn, and the hero whose turn it is keeps his highlight.
+TEST_F(HeroTurnTest, TheRevealKeysShowWhatTheyRevealAtOnce) {
+  for (int scan : {KEY_1, KEY_2}) {
+    SCOPED_TRACE(testing::Message() << "Alt and scancode " << scan);
+    SetUp();
+    for (int x = 3; x < kBoardW; x++)
+      for (int y = 0; y < kBoardH; y++) FloorMap[x][y] = 5;  // a wall east of the hero
+    DoorMap[3][2] = 1;                                      // a door in it
+    data.SetBitmap(kFloorPictureOffset + 5, 25, 25, makecol(90, 120, 60));
+    data.Install();
+    ClearBoardPicture();
+    clear_to_color(BackBuffer, 0);
+    const int bx = 10 * kTileSize + 12, by = 10 * kTileSize + 12;
+    const int sx = ScreenLayout.boardX + bx, sy = ScreenLayout.boardY + by;
+    int hidden = 0;
+    BITMAP* hero = create_bitmap(kTileSize, kTileSize);
+    auto heroChanged = [&] {
+      int n = 0;
+      for (int y = 0; y < kTileSize; y++)
+        for (int x = 0; x < kTileSize; x++)
+          n += getpixel(hero, x, y) != getpixel(BoardBitmap, 2 * kTileSize + x, 2 * kTileSize + y);
+      return n;
+    };
+    Turn({[&](ScriptedPlatform&) {
+            EXPECT_EQ(VisibilityMap[10][10], 0);
+            hidden = getpixel(BackBuffer, sx, sy);
+            blit(BoardBitmap, hero, 2 * kTileSize, 2 * kTileSize, 0, 0, kTileSize, kTileSize);
+          },
+          [scan](ScriptedPlatform& s) {
+            s.shifts = KB_ALT_FLAG;
+            s.keys.push_back(scan << 8);
+          },
+          [&](ScriptedPlatform& s) {
+            s.shifts = 0;
+            EXPECT_GT(VisibilityMap[10][10], 0);
+            EXPECT_NE(getpixel(BoardBitmap, bx, by), hidden);
+            EXPECT_EQ(getpixel(BackBuffer, sx, sy), getpixel(BoardBitmap, bx, by));
+            EXPECT_EQ(heroChanged(), 0);
+          },
+          Key(kKeyBackspace)});
+    destroy_bitmap(hero);
+  }
 }
 
 TEST_F(HeroTurnTest, NoDoorToOpenSaysSo) {
