@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "campaign/hall_of_fame_screen.h"
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "quest/quest_file.h"
@@ -12,6 +13,7 @@
 #include "rules/play_state.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
+#include "ui/manual_reader.h"
 #include "ui/quest_dialogs.h"
 
 namespace {
@@ -95,9 +97,13 @@ int ActOnMainMenuChoice(int choice) {
       break;
     case kMenuDungeon:
     case kMenuEditQuest:
-    case kMenuHallOfFame:
-    case kMenuManual:
       NotBuiltYet(kEntries[choice - 1].label);
+      break;
+    case kMenuHallOfFame:
+      ShowHallOfFame();
+      break;
+    case kMenuManual:
+      ShowManual();
       break;
     case kMenuOptions:
       OptionsDialog();
