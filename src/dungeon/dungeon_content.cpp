@@ -281,8 +281,8 @@ void WarnAboutMissingPrefabs() {
     if (missing++ == 0) first = p;
   }
   if (missing == 0) return;
-  PrintMessage(ColorTable[kColorDarkRed], "Dunmar.qpf lacks %d dungeon objects (first: prefab %d).",
-               missing, first);
+  PrintMessage(ColorTable[kColorDarkRed],
+               "Dunmar.qpf lacks %d dungeon objects (first: prefab %d).", missing, first);
 }
 
 // 1 when open ground (floor 1) outnumbers corridor (floor 8), counted over the board

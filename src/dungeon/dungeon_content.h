@@ -46,10 +46,10 @@ extern const unsigned short PlacementPatterns[kPlacementPatternCount][6][6];
 // stairs, the furniture, then the merchant and the heroes follow from it (the
 // furniture before the heroes, so that it does not depend on the way the party comes
 // in). Then the generator is reseeded with the wall clock, so the traps and monsters
-// differ from visit to visit. Reads [dungeon] lastlevel and [general] developer. Sets OpenFloorCode (1 when
-// the board is mostly open ground, else 8). Returns how many required objects (the
-// stairs, each of the four heroes) found no place; only with 0 are the heroes moved
-// into slots 1 to 4.
+// differ from visit to visit. Reads [dungeon] lastlevel and [general] developer. Sets
+// OpenFloorCode (1 when the board is mostly open ground, else 8). Returns how many
+// required objects (the stairs, each of the four heroes) found no place; only with 0
+// are the heroes moved into slots 1 to 4.
 int generateDungeonContent(int mode, int level, int seed);
 
 // Places copies of a prefab on tiles whose surroundings fit the pattern, each fitting

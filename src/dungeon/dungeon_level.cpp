@@ -148,7 +148,8 @@ int buildDungeonLevel(int level, int mode) {
   int failures = 1;
   for (int k = 0; k < kMostLayoutAttempts && failures > 0; k++) {
     if (k > 0) {
-      PrintMessage(TextColor2, "Failed fitting required objects in this Dungeon. Trying another...");
+      PrintMessage(TextColor2,
+                   "Failed fitting required objects in this Dungeon. Trying another...");
       DrawScreen(0, 1, 1, 0);
     }
     // Every attempt starts on a fresh board: a failed one leaves nothing behind, and
@@ -161,8 +162,8 @@ int buildDungeonLevel(int level, int mode) {
   }
   if (failures > 0) {
     ResetQuest(false);
-    PrintMessage(ColorTable[kColorDarkRed], "Cannot build the Dungeon: no layout fitted in %d attempts.",
-                 kMostLayoutAttempts);
+    PrintMessage(ColorTable[kColorDarkRed],
+                 "Cannot build the Dungeon: no layout fitted in %d attempts.", kMostLayoutAttempts);
     DrawScreen(0, 1, 1, 0);
     return kLevelUnbuildable;
   }

@@ -249,6 +249,16 @@ TEST_F(DungeonLevelTest, ASearchThatCannotSucceedEnds) {
   EXPECT_STREQ(LoggedLine(0).text, "Cannot build the Dungeon: no layout fitted in 1000 attempts.");
 }
 
+// The header keeps the chapter in a signed byte: levels stay within 1 .. 127.
+TEST_F(DungeonLevelTest, LevelsStayWhereTheChapterCanHoldThem) {
+  StartDungeon(5);
+  for (auto [asked, built] : {std::pair{200, 127}, {0, 1}, {-4, 1}}) {
+    ASSERT_EQ(buildDungeonLevel(asked, kContentDescending), kLevelBuilt);
+    EXPECT_EQ(QuestHeader.chapter, built) << asked;
+    EXPECT_EQ(std::string(QuestHeader.quest), "Magic Dungeon level " + std::to_string(built));
+  }
+}
+
 TEST_F(DungeonLevelTest, AnOutOfRangeSeedBaseIsBroughtIntoRange) {
   StartDungeon(1);
   QuestHeader.qstdata[kQuestDungeonSeedBase] = -5;
