@@ -66,3 +66,13 @@ void cleanDoors() {
     for (int x = 0; x < kBoardW; x++)
       if (FloorMap[x][y] == FloorMap[x][y - 1]) DoorMap[x][y] &= ~kNorthBits;
 }
+
+void MoveScriptObjectsToScriptMap() {
+  for (int y = 0; y < kBoardH; y++)
+    for (int x = 0; x < kBoardW; x++) {
+      const int slot = ObjectMap[x][y];
+      if (slot == 0 || ObjectTable[slot].side <= kSideStatic) continue;
+      ScriptMap[x][y] = static_cast<uint8_t>(slot);
+      ObjectMap[x][y] = 0;
+    }
+}

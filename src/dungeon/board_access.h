@@ -24,3 +24,7 @@ int setCell(int x, int y, int layer, int value);
 bool doorTouches(int x, int y);
 // Removes every door between two cells of the same floor code (26 x 19 board).
 void cleanDoors();
+// Look and walk script objects (side above Static) lie on the ScriptMap, not the
+// ObjectMap: moves every one standing on the ObjectMap to the same tile of the
+// ScriptMap (26 x 19 board).
+void MoveScriptObjectsToScriptMap();

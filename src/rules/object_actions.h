@@ -3,36 +3,7 @@
 // walk and look scripts the hero sets off by moving.
 #pragma once
 
-// Script types (scriptvar[0]); the names are ScriptActionNames of the quest model.
-enum ScriptType {
-  kScriptNone = 0,
-  kScriptTextAndSound = 1,
-  kScriptGive = 2,
-  kScriptSet = 3,
-  kScriptTake = 4,
-  kScriptStrip = 5,
-  kScriptItem = 6,
-  kScriptArrowTrap = 7,
-  kScriptTrapType2 = 8,
-  kScriptTrapType3 = 9,
-  kScriptInstantDeath = 10,
-  kScriptGameEnd = 11,
-  kScriptWonRevealXY = 12,
-  kScriptWonRevealAll = 13,
-  kScriptRevealRoom = 14,
-  kScriptRevealAll = 15,
-  kScriptChangeFloor = 16,
-  kScriptChangeToSide = 17,
-  kScriptChangeToPrefab = 18,
-  kScriptTreasureCard = 19,
-  kScriptHatchTeleport = 20,
-  kScriptEquipmentShop = 21,
-  kScriptEndpoint = 22,
-  kScriptRetreat = 23,
-  kScriptMakeDoor = 24,
-  kScriptStairsUp = 100,
-  kScriptStairsDown = 101,
-};
+#include "quest/script_types.h"
 
 // The object on (x, y) acts on the object at (tx, ty): from the ObjectMap, or from the
 // ScriptMap when fromScript is 1 (walk and look scripts; no attack then). Returns 0 when

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "dungeon/dungeon_content.h"
 #include "layout_support.h"
+#include "level_support.h"
 #include "quest/quest_file.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -64,6 +66,21 @@ TEST_F(Dungen, BadArgumentsExitWithTwoAndSayWhy) {
   } const cases[] = {
       {"", "no seed"},
       {"OUT.qst", "no seed"},
+      {"--seedbase 5 OUT.qst", "no level given"},
+      {"--level 5 OUT.qst", "no seed base given"},
+      {"--up OUT.qst", "no seed base given"},
+      {"--seed 5 --seedbase 5 --level 1 OUT.qst", "not both"},
+      {"--seed 5 --clock 9 OUT.qst", "not both"},
+      {"--seedbase 5 --level 1 --outdoors OUT.qst", "never outdoors"},
+      {"--seedbase 5 --level 1 --up --mode 2 OUT.qst", "--up builds mode 1"},
+      {"--seedbase 0 --level 1 OUT.qst", "bad value"},
+      {"--seedbase 1000000 --level 1 OUT.qst", "bad value"},
+      {"--seedbase 5 --level 0 OUT.qst", "bad value"},
+      {"--seedbase 5 --level 128 OUT.qst", "bad value"},
+      {"--seedbase 5 --level 1 --mode 3 OUT.qst", "bad value"},
+      {"--seedbase 5 --level 1 --lastlevel 0 OUT.qst", "bad value"},
+      {"--seedbase 5 --level 1 --clock -1 OUT.qst", "bad value"},
+      {"--seedbase 5 --level 1", "no output file"},
       {"--seed 5", "no output file"},
       {"--seed", "missing value for: --seed"},
       {"--seed abc OUT.qst", "bad value"},
@@ -92,7 +109,8 @@ TEST_F(Dungen, HelpExplainsTheOptions) {
   ToolRun r = RunTool("--help");
   EXPECT_EQ(r.code, 0);
   for (const char* word : {"--seed", "--outdoors", "--randomness", "--clrdeadend", "--hiddendoor",
-                           "dunmar.cfg"})
+                           "dunmar.cfg", "--seedbase", "--level", "--up", "--mode", "--lastlevel",
+                           "--clock", "Dunmar.qpf", "Dunmar.dat"})
     EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
@@ -151,6 +169,87 @@ TEST_F(Dungen, DungeonSectionOfTheConfigBesideTheProgramApplies) {
   // The file is only read, never rewritten.
   EXPECT_EQ(ReadFile(dir_ + "/dunmar.cfg"),
             "[dungeon]\nrandomness = 0\nclrdeadend = 100\nhiddendoor = 60\n");
+}
+
+// A level written by the tool is the level the game builds in memory: the same
+// layers, the same objects on the same tiles, the Magic Dungeon's header.
+TEST_F(Dungen, LevelFileHoldsTheLevelTheGameBuilds) {
+  ASSERT_TRUE(LoadLevelMaterial()) << "build the game target";
+  struct Case {
+    const char* args;
+    int seedBase, level, mode, lastLevel;
+    const char* says;
+  } const cases[] = {
+      {"--seedbase 777777 --level 10", 777777, 10, kContentDescending, 20,
+       "seed base 777777 level 10 mode 2: 1 layout attempt,"},
+      {"--seedbase 424242 --level 10 --up", 424242, 10, kContentGoingUp, 20, "mode 1"},
+      {"--seedbase 4242 --level 5 --mode 0", 4242, 5, kContentEditor, 20, "mode 0"},
+      {"--seedbase 64910 --level 11 --mode 2", 64910, 11, kContentDescending, 20,
+       "2 layout attempts"},
+      {"--seedbase 31 --level 30 --lastlevel 40", 31, 30, kContentDescending, 40, "level 30"},
+  };
+  const std::string path = dir_ + "/level.qst";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    ToolRun r = RunTool(std::string(c.args) + " --clock 1234567890 " + path);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
+
+    SetDefaultGameOptions();
+    GameOptions.lastlevel = c.lastLevel;
+    PinWallClock(1234567890);
+    ResetQuest(true);
+    SetUpMagicDungeonHeader(c.seedBase, c.lastLevel);
+    ASSERT_EQ(buildDungeonLevel(c.level, c.mode), kLevelBuilt);
+    UnpinWallClock();
+    SetDefaultGameOptions();
+    const std::vector<int> layers = FloorAndDoors();
+    const std::vector<SeenObject> objects = ObjectsOn(ObjectMap);
+
+    TestPlatform().Reset();
+    ASSERT_EQ(LoadQuest(path.c_str()), 0);
+    EXPECT_EQ(QuestLoaded, 1);
+    EXPECT_EQ(FloorAndDoors(), layers);
+    EXPECT_EQ(ObjectsOn(ObjectMap), objects);
+    EXPECT_STREQ(QuestHeader.series, "dungeon");
+    EXPECT_EQ(std::string(QuestHeader.quest), "Magic Dungeon level " + std::to_string(c.level));
+    EXPECT_EQ(QuestHeader.chapter, c.level);
+    EXPECT_EQ(QuestHeader.chapters, c.lastLevel);
+    EXPECT_EQ(QuestHeader.qstdata[kQuestDungeonSeedBase], c.seedBase);
+  }
+  UnloadGameData();
+}
+
+TEST_F(Dungen, ALevelWithoutThePrefabTableOrDatafileFailsWithOne) {
+  // A copy of the tool in a folder of its own, first without either file.
+  const std::string tool = dir_ + "/dungen";
+  ASSERT_EQ(system(("cp '" + tool_ + "' '" + tool + "'").c_str()), 0);
+  ToolRun r = RunTool("--seedbase 5 --level 1 " + dir_ + "/x.qst", tool);
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("no prefab table"), std::string::npos) << r.err;
+  ASSERT_EQ(system(("cp '" + std::string(DUNMARROW_GAME_DIR) + "/Dunmar.qpf' '" + dir_ + "/'")
+                       .c_str()),
+            0);
+  r = RunTool("--seedbase 5 --level 1 " + dir_ + "/x.qst", tool);
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("no datafile"), std::string::npos) << r.err;
+  // A prefab table without stairs up cannot furnish a descent: the tool says why.
+  ASSERT_EQ(system(("cp '" + std::string(DUNMARROW_GAME_DIR) + "/Dunmar.dat' '" + dir_ + "/'")
+                       .c_str()),
+            0);
+  std::string table = ReadFile(dir_ + "/Dunmar.qpf");
+  const size_t up = table.find("name      Stairs Up");
+  ASSERT_NE(up, std::string::npos);
+  table.replace(up, 19, "name      #");
+  std::ofstream(dir_ + "/Dunmar.qpf", std::ios::trunc) << table;
+  r = RunTool("--seedbase 5 --level 1 " + dir_ + "/x.qst", tool);
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("has no stairs up (prefab 52, picture 52)"), std::string::npos) << r.err;
+  struct stat st;
+  EXPECT_NE(stat((dir_ + "/x.qst").c_str(), &st), 0) << "nothing is written";
+  // The editor's content needs no stairs up.
+  r = RunTool("--seedbase 5 --level 1 --mode 0 " + dir_ + "/x.qst", tool);
+  EXPECT_EQ(r.code, 0) << r.err;
 }
 
 TEST_F(Dungen, UnwritablePathFailsWithOne) {

@@ -140,19 +140,26 @@ void DgMaze::generate() {
     }
     if (turn) {
       run = 0;
-      // Every drawn direction that is not taken joins v, until one is taken or none
-      // is left (a cell that is already exhausted still costs one draw).
-      do {
+      // Every drawn direction that is not taken joins v. A step out of the maze only
+      // draws again; the turning ends when a direction is taken or when a direction
+      // inside the maze that cannot be taken leaves none untried. A maze of two cells
+      // or more has a direction inside from every cell, so the drawing ends.
+      for (;;) {
         uint32_t t = dgDirectionFromDraw(RandomMod(6));
         int dx, dy, dz;
         dgStep(t, dx, dy, dz);
         int nx = x + dx, ny = y + dy, nz = z + dz;
-        if (inside(nx, ny, nz) && mask_->usable(nx, ny) && cell(nx, ny, nz) == 0 && !(v & t)) {
+        if (!inside(nx, ny, nz)) {
+          v |= t;
+          continue;
+        }
+        if (mask_->usable(nx, ny) && cell(nx, ny, nz) == 0 && !(v & t)) {
           d = t;
           break;
         }
         v |= t;
-      } while (v != kDgAllDirections);
+        if (v == kDgAllDirections) break;
+      }
     }
     if (d == 0) continue;  // the cell is exhausted: pick another one
 
