@@ -1,0 +1,6 @@
+#include "campaign/campaign_hooks.h"
+
+#include "campaign/quest_screen.h"
+#include "rules/play_hooks.h"
+
+void InstallCampaignHooks() { PlayHook.showBriefing = ShowBriefingInPlay; }
