@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "campaign/hall_of_fame_screen.h"
 #include "campaign/party.h"
+#include "campaign/shop.h"
 #include "core/colors.h"
 #include "core/game_data.h"
 #include "core/message_log.h"
@@ -24,7 +26,7 @@
 
 int MaxHeroes = 4;
 DungeonStarter StartMagicDungeon = nullptr;
-ShopRunner OpenShop = nullptr;
+ShopRunner OpenShop = Shop;
 
 namespace {
 
@@ -275,6 +277,7 @@ int QuestScreen(int mode) {
     PayVictoryRewards();
   }
   if (result) CarryPartyOver();
+  if (mode == kScreenVictory && UpdateHallOfFame()) ShowHallOfFame();
 
   bool selected[4];
   if (start) {

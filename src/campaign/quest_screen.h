@@ -23,7 +23,8 @@ extern int MaxHeroes;
 using DungeonStarter = int (*)();
 extern DungeonStarter StartMagicDungeon;
 
-// The shop a gold label opens for the hero in slot 1..4 (unset: the labels do nothing).
+// The shop a gold label opens for the hero in slot 1..4: Shop, unless a test put its own
+// in place (unset, the labels do nothing).
 using ShopRunner = int (*)(int hero);
 extern ShopRunner OpenShop;
 

@@ -10,6 +10,7 @@
 #include "campaign/campaign_fixture.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/party.h"
+#include "campaign/shop.h"
 #include "core/game_data.h"
 #include "core/message_log.h"
 #include "core/program_state.h"
@@ -67,7 +68,7 @@ class QuestScreenTest : public ::testing::Test {
     MakeChapter("saga", 1, 3);
   }
   void TearDown() override {
-    OpenShop = nullptr;
+    OpenShop = Shop;
     StartMagicDungeon = nullptr;
     PlayHook = PlayHooks{};
     EmptyParty();
@@ -425,6 +426,7 @@ TEST_F(QuestScreenTest, DefeatPaysNothingButCarriesThePartyOver) {
 TEST_F(QuestScreenTest, TheBriefingDuringPlayOnlyShows) {
   InstallCampaignHooks();
   ASSERT_NE(PlayHook.showBriefing, nullptr);
+  EXPECT_NE(PlayHook.equipmentShop, nullptr);  // the shop script reaches the shop
   ObjectRecord& look = ObjectTable[5];
   CopyText(look.name, "Look", kNameLen);
   look.side = kSideLookScript;
