@@ -8,7 +8,10 @@
 
 #include "core/colors.h"
 #include "core/game_data.h"
+#include "quest/quest_file.h"
 #include "quest/quest_model.h"
+#include "support/fake_game_data.h"
+#include "support/scripted_platform.h"
 #include "support/pixel_colors.h"
 #include "ui/story_text.h"
 
@@ -133,6 +136,36 @@ TEST_F(StoryTextTest, DrawsTheChosenTextCentredOnMagicPink) {
     EXPECT_GT(right, 101 + widths[line] / 2 - 9);
   }
   destroy_bitmap(work);
+}
+
+}  // namespace
+
+namespace {
+
+// The texts behind PLAY QUEST, in the game's own font: none runs past its page.
+TEST(ShippedStoryText, EveryShippedTextFitsItsPage) {
+  if (!InstallBuiltGameData()) GTEST_SKIP() << "no Dunmar.dat built";
+  TestPlatform().Reset();
+  const std::string folder = std::string(DUNMARROW_SOURCE_DIR) + "/data/quests/";
+  for (const char* file : {"lanterncrypt.qst", "wintercrown.qst", "wintercrown.q02",
+                           "wintercrown.q03"}) {
+    LoadQuest((folder + file).c_str());
+    ASSERT_EQ(QuestLoaded, 1) << file;
+    for (int which : {kStoryBriefing, kStoryDefeat, kStoryVictory}) {
+      static StoryLines lines;
+      int n = BreakStoryText(StoryText(which), 500, &lines);
+      // Every character of the text is on a line (blanks aside).
+      auto letters = [](std::string t) {
+        t.erase(std::remove(t.begin(), t.end(), ' '), t.end());
+        return t;
+      };
+      std::string shown;
+      for (int i = 0; i < n; i++) shown += lines.line[i];
+      EXPECT_EQ(letters(shown), letters(StoryText(which))) << file << " " << which;
+    }
+  }
+  UnloadGameData();
+  ResetQuest(true);
 }
 
 }  // namespace
