@@ -85,3 +85,45 @@ void AddHallOfFame(ConfigUpdate& u) {
     u.SetInt(s, "checksum", e.checksum);
   }
 }
+
+HallOfFameRecording RecordInHallOfFame(const ObjectRecord& hero, const char* quest) {
+  HallOfFameRecording r = {false, false, false};
+  int count = kHallOfFameSize;  // entries in the table
+  if (hero.id != 0) {
+    for (int i = 0; i < kHallOfFameSize; i++) {
+      if (HallOfFame[i].ID != hero.id) continue;
+      r.duplicate = true;
+      if (HallOfFame[i].experience >= hero.exp) return r;
+      // The old entry goes; the hero comes back in at its rank or higher.
+      r.overwritten = true;
+      for (int k = i; k < kHallOfFameSize - 1; k++) HallOfFame[k] = HallOfFame[k + 1];
+      count = kHallOfFameSize - 1;
+      break;
+    }
+  }
+  int at = 0;
+  while (at < count && HallOfFame[at].experience >= hero.exp) at++;
+  if (at == kHallOfFameSize) return r;
+  for (int k = kHallOfFameSize - 1; k > at; k--) HallOfFame[k] = HallOfFame[k - 1];
+
+  HallOfFameEntry& e = HallOfFame[at];
+  e = HallOfFameEntry{};
+  CopyText(e.name, hero.name, kHallNameLen);
+  CopyText(e.quest, quest, kHallQuestLen);
+  e.experience = hero.exp;
+  e.gold = hero.inventory[kInvGold];
+  e.kills = hero.kills;
+  // Stored as the table reads it back: a number outside the object pictures is the
+  // default picture.
+  e.picture = hero.picture[kPicNumber];
+  if (e.picture < 0 || e.picture >= kObjectPictureCount) e.picture = kDefaultPicture;
+  e.flag = 1;
+  e.ID = hero.id;
+  e.checksum = HallOfFameChecksum(e);
+  r.entered = true;
+  return r;
+}
+
+void ClearHallOfFameFlags() {
+  for (HallOfFameEntry& e : HallOfFame) e.flag = 0;
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 class ConfigUpdate;
+struct ObjectRecord;
 
 constexpr int kHallOfFameSize = 8;
 constexpr int kHallNameLen = 17;
@@ -40,3 +41,18 @@ void ReadHallOfFame();
 // titles are stored exactly as the checksum counts them (empty, or beginning with a
 // blank or a control character, included).
 void AddHallOfFame(ConfigUpdate& update);
+
+// What recording one hero did.
+struct HallOfFameRecording {
+  bool entered;      // he has a new entry, flagged
+  bool duplicate;    // an entry with his ID was in the table
+  bool overwritten;  // and was taken out, as he has more experience now
+};
+// Records a hero under a quest title. An entry with his ID (an ID of 0 is no identity
+// and matches nothing) is taken out when he has more experience now, else he is not
+// entered. He goes in above the first entry with less experience than his (ties rank
+// after the entries already there); the last entry drops out. Name and title are cut to
+// their fields and the checksum is made, so the entry reads back as it was written.
+HallOfFameRecording RecordInHallOfFame(const ObjectRecord& hero, const char* quest);
+// Clears every entry's flag.
+void ClearHallOfFameFlags();

@@ -157,3 +157,27 @@ const char* SideName(int side) {
     default: return "Unknown";
   }
 }
+
+void TakeQuestSnapshot(QuestSnapshot* s) {
+  s->header = QuestHeader;
+  memcpy(s->objects, ObjectTable, sizeof ObjectTable);
+  s->objectCount = ObjectCount;
+  s->questLoaded = QuestLoaded;
+  memcpy(s->floor, FloorMap, sizeof FloorMap);
+  memcpy(s->door, DoorMap, sizeof DoorMap);
+  memcpy(s->object, ObjectMap, sizeof ObjectMap);
+  memcpy(s->visibility, VisibilityMap, sizeof VisibilityMap);
+  memcpy(s->script, ScriptMap, sizeof ScriptMap);
+}
+
+void RestoreQuestSnapshot(const QuestSnapshot& s) {
+  QuestHeader = s.header;
+  memcpy(ObjectTable, s.objects, sizeof ObjectTable);
+  ObjectCount = s.objectCount;
+  QuestLoaded = s.questLoaded;
+  memcpy(FloorMap, s.floor, sizeof FloorMap);
+  memcpy(DoorMap, s.door, sizeof DoorMap);
+  memcpy(ObjectMap, s.object, sizeof ObjectMap);
+  memcpy(VisibilityMap, s.visibility, sizeof VisibilityMap);
+  memcpy(ScriptMap, s.script, sizeof ScriptMap);
+}

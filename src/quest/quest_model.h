@@ -139,6 +139,19 @@ bool MonsterPrefabsUsable();
 // How many there are (0 when unusable).
 int MonsterPrefabChoices();
 
+// Everything a quest load writes, kept aside so that a load that fails half-way can
+// give back the quest that was in memory (the prefab table is not the quest's).
+struct QuestSnapshot {
+  QuestHeaderRecord header;
+  ObjectRecord objects[kMaxObjects];
+  int objectCount;
+  int questLoaded;
+  uint8_t floor[kLayerW][kLayerH], door[kLayerW][kLayerH], object[kLayerW][kLayerH];
+  uint8_t visibility[kLayerW][kLayerH], script[kLayerW][kLayerH];
+};
+void TakeQuestSnapshot(QuestSnapshot* s);
+void RestoreQuestSnapshot(const QuestSnapshot& s);
+
 // Resets the model: with full, the header too (savdata elements 1..3 are kept).
 void ResetQuest(bool full);
 // Makes one record a free slot.

@@ -35,15 +35,21 @@ enum LoadResult { kNothingLoaded, kGameLoaded, kLoadFailed };
 // QuestLoaded tells what the load did: the loader sets it to 0 before it reads and to 1
 // once the whole game was read; left at -1, nothing was read at all (the selector was
 // cancelled, or the name refused before any reading).
+// The game in play, kept while a saved game loads (static: nothing is allocated per turn).
+QuestSnapshot gGameInPlay;
+
 LoadResult LoadSavedGame() {
-  const int before = QuestLoaded;
+  TakeQuestSnapshot(&gGameInPlay);
   QuestLoaded = -1;
   ChooseSavedGame(1);
   if (QuestLoaded == -1) {
-    QuestLoaded = before;
+    QuestLoaded = gGameInPlay.questLoaded;
     return kNothingLoaded;
   }
-  return QuestLoaded == 1 ? kGameLoaded : kLoadFailed;
+  if (QuestLoaded == 1) return kGameLoaded;
+  // A file that is missing or damaged half-way: the game that was in play comes back.
+  RestoreQuestSnapshot(gGameInPlay);
+  return kLoadFailed;
 }
 
 }  // namespace
@@ -61,19 +67,7 @@ void BuildGameMenu(DIALOG* items) {
 
   for (int i = 0; i < kGameMenuItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
-                 const char* text) {
-    DIALOG& d = items[i];
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = gui_fg_color;
-    d.bg = gui_bg_color;
-    d.key = key;
-    d.flags = flags;
-    d.dp = const_cast<char*>(text);
-  };
+                 const char* text) { SetDialogItem(items[i], proc, x, y, w, h, key, flags, text); };
   set(kGameMenuBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, "Gamemenu");
   // Three pairs: going on (resume, briefing), the saved games, settings and leaving.
   int x = L.DialogX + 2 * L.Spacing;
@@ -111,10 +105,10 @@ int GameMenu() {
             closed = true;
             break;
           case kLoadFailed:
-            // The loader has said why; what was in memory is gone, so play cannot go on.
+            // The loader has said why; the game goes on as it was.
             PrintMessage(ColorTable[kColorDarkRed], "The saved game could not be loaded.");
             RefreshMessages();
-            return 1;
+            break;
           case kNothingLoaded:
             break;
         }

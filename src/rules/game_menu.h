@@ -27,6 +27,6 @@ extern SavedGameChooser ChooseSavedGame;
 // Runs the menu until the player resumes play (the button or Escape), a saved game was
 // loaded (the board is drawn anew from the loaded game and ReloadedFlag set for the
 // hero turn), or the program is closing: 0. Returns 1 when the player confirmed
-// "  Exit to Mainmenu?  ", and also when a saved game could not be read, since the
-// game in progress was given up for it.
+// "  Exit to Mainmenu?  ". A saved game that cannot be read leaves the game in play as
+// it was, with a message.
 int GameMenu();

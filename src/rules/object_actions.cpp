@@ -1,5 +1,6 @@
 #include "rules/object_actions.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "core/colors.h"
@@ -188,24 +189,24 @@ void AddToAttribute(int slot, int index, int amount) {
   v = static_cast<int8_t>(sum < -128 ? -128 : (sum > 127 ? 127 : sum));
 }
 
-bool ScriptParametersValid(const int sv[6]) {
+bool ScriptParameterProblem(const int sv[6], char* text, int size) {
   int type = sv[kScriptType], x = sv[kScriptX], y = sv[kScriptY], sound = sv[kScriptSound];
-  if (type <= 0) return true;
+  if (type <= 0) return false;
   if (sound < 0 || sound > kLastEffect) {
-    PrintMessage(DarkRed(), "Script error: no sound %d.", sound);
-    return false;
+    snprintf(text, size, "Script error: no sound %d.", sound);
+    return true;
   }
   switch (type) {
     case kScriptGive:
       if (x < 0 || x > 9) {
-        PrintMessage(DarkRed(), "Script error: no attribute %d.", x);
-        return false;
+        snprintf(text, size, "Script error: no attribute %d.", x);
+        return true;
       }
       break;
     case kScriptItem:
       if (x < 0 || x > 6) {
-        PrintMessage(DarkRed(), "Script error: no item counter %d.", x);
-        return false;
+        snprintf(text, size, "Script error: no item counter %d.", x);
+        return true;
       }
       break;
     case kScriptWonRevealXY:
@@ -213,20 +214,27 @@ bool ScriptParametersValid(const int sv[6]) {
     case kScriptChangeFloor:
     case kScriptMakeDoor:
       if (!OnBoard(x, y)) {
-        PrintMessage(DarkRed(), "Script error: tile %d,%d is off the board.", x, y);
-        return false;
+        snprintf(text, size, "Script error: tile %d,%d is off the board.", x, y);
+        return true;
       }
       break;
     case kScriptChangeToSide:
     case kScriptChangeToPrefab:
       if (!PrefabUsable(x)) {
-        PrintMessage(DarkRed(), "Script error: no prefab %d.", x);
-        return false;
+        snprintf(text, size, "Script error: no prefab %d.", x);
+        return true;
       }
       break;
     default: break;
   }
-  return true;
+  return false;
+}
+
+bool ScriptParametersValid(const int sv[6]) {
+  char problem[kMessageLineSize];
+  if (!ScriptParameterProblem(sv, problem, sizeof problem)) return true;
+  PrintMessage(DarkRed(), "%s", problem);
+  return false;
 }
 
 int ActOnObject(int x, int y, int tx, int ty, int fromScript) {

@@ -52,6 +52,9 @@ int RunStepScripts(int x, int y);
 // Checks the parameters a script uses as a tile, an attribute or item index, a prefab
 // or an effect number; prints a short message and returns false for one out of range.
 bool ScriptParametersValid(const int scriptvar[6]);
+// The same test without the message: true when a parameter is out of range, with the
+// complaint ScriptParametersValid would print written into text (size characters).
+bool ScriptParameterProblem(const int scriptvar[6], char* text, int size);
 
 // A prefab slot that holds an object (1..PrefabCount, not free).
 bool PrefabUsable(int p);

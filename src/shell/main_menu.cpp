@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "campaign/hall_of_fame_screen.h"
 #include "campaign/party.h"
 #include "campaign/quest_screen.h"
 #include "core/platform.h"
@@ -15,6 +16,7 @@
 #include "rules/play_state.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
+#include "ui/manual_reader.h"
 #include "ui/quest_dialogs.h"
 
 QuestChooser ChooseQuestFile = QuestFileDialog;
@@ -122,19 +124,7 @@ void BuildMainMenu(DIALOG* items) {
 
   for (int i = 0; i < kMenuItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
-                 const char* text) {
-    DIALOG& d = items[i];
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = gui_fg_color;
-    d.bg = gui_bg_color;
-    d.key = key;
-    d.flags = flags;
-    d.dp = const_cast<char*>(text);
-  };
+                 const char* text) { SetDialogItem(items[i], proc, x, y, w, h, key, flags, text); };
   set(kMenuBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, "Mainmenu");
   // Three groups of buttons: play (1-3), look up (4-5), settings and leaving (6-7).
   int x = L.DialogX + 2 * L.Spacing;
@@ -156,9 +146,13 @@ int ActOnMainMenuChoice(int choice) {
       break;
     case kMenuDungeon:
     case kMenuEditQuest:
-    case kMenuHallOfFame:
-    case kMenuManual:
       NotBuiltYet(kEntries[choice - 1].label);
+      break;
+    case kMenuHallOfFame:
+      ShowHallOfFame();
+      break;
+    case kMenuManual:
+      ShowManual();
       break;
     case kMenuOptions:
       OptionsDialog();

@@ -135,6 +135,21 @@ void PlayClick() {
   Sys().PlaySample(DataSample(kDataClickSound), vol, 128, 1000, 0);
 }
 
+void SetDialogItem(DIALOG& d, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
+                   const char* text) {
+  d = DIALOG{};
+  d.proc = proc;
+  d.x = x;
+  d.y = y;
+  d.w = w;
+  d.h = h;
+  d.fg = gui_fg_color;
+  d.bg = gui_bg_color;
+  d.key = key;
+  d.flags = flags;
+  d.dp = const_cast<char*>(text);
+}
+
 int ButtonProc(int msg, DIALOG* d, int c) {
   switch (msg) {
     case MSG_KEY:

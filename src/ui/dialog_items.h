@@ -7,6 +7,10 @@
 // Push button; also the library's alert and file-selector buttons. A shortcut key
 // shows the button pressed for a moment before it acts; both key and click play
 // the click sound.
+// Fills one dialog item in the interface's colours (the other fields cleared).
+void SetDialogItem(DIALOG& d, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
+                   const char* text);
+
 int ButtonProc(int msg, DIALOG* d, int c);
 // A flat text choice without frame, its label right-aligned to end at x + w.
 int TextButtonProc(int msg, DIALOG* d, int c);

@@ -9,6 +9,8 @@
 
 #include "campaign/campaign_fixture.h"
 #include "campaign/campaign_hooks.h"
+#include "campaign/hall_of_fame.h"
+#include "campaign/hall_of_fame_screen.h"
 #include "campaign/party.h"
 #include "campaign/shop.h"
 #include "core/game_data.h"
@@ -65,6 +67,7 @@ class QuestScreenTest : public ::testing::Test {
     data.SetFont(kFontDialog);
     data.Install();
     SeedRandom(7);
+    ResetHallOfFame();  // its last rank holds 30 experience
     MakeChapter("saga", 1, 3);
   }
   void TearDown() override {
@@ -72,6 +75,7 @@ class QuestScreenTest : public ::testing::Test {
     StartMagicDungeon = nullptr;
     PlayHook = PlayHooks{};
     EmptyParty();
+    ResetHallOfFame();
     ExitRequest = 0;
     ResetQuest(true);
     InstallGameData(nullptr);
@@ -408,6 +412,29 @@ TEST_F(QuestScreenTest, VictoryPaysTheHeroesAndCarriesThePartyOver) {
   EXPECT_EQ(PartyTable[2].inventory[kInvGold], 0);
   EXPECT_EQ(PartyTable[2].side, kSideHero);
   EXPECT_EQ(QuestHeader.heroes[1], kHeroInPlay);
+}
+
+// Heroes who earn their place in the Hall of Fame see it before the victory text; a
+// defeat records nobody.
+TEST_F(QuestScreenTest, AVictoryRecordsTheHeroesInTheHallOfFame) {
+  ObjectTable[2].exp = 90;
+  ObjectTable[2].id = 4444;
+  CopyText(ObjectTable[2].name, "Gimli", kNameLen);
+  dialogs.Script({Press(kHallClose), Press(kQuestOk)});
+  EXPECT_EQ(QuestScreen(kScreenVictory), 0);
+  EXPECT_EQ(dialogs.titles, (std::vector<std::string>{"Hall of Fame", "Victory!"}));
+  EXPECT_STREQ(HallOfFame[0].name, "Gimli");
+  EXPECT_STREQ(HallOfFame[0].quest, "Chapter 1");
+  EXPECT_EQ(HallOfFame[0].experience, 110);
+  EXPECT_EQ(HallOfFame[0].ID, 4444);
+
+  ResetHallOfFame();
+  MakeChapter("saga", 1, 3);
+  ObjectTable[2].exp = 90;
+  dialogs.Script({Press(kQuestOk)});
+  EXPECT_EQ(QuestScreen(kScreenDefeat), 0);
+  EXPECT_EQ(dialogs.titles, std::vector<std::string>{"Defeat.."});
+  EXPECT_STREQ(HallOfFame[0].name, DefaultHallOfFameEntry(0).name);
 }
 
 TEST_F(QuestScreenTest, DefeatPaysNothingButCarriesThePartyOver) {

@@ -1,6 +1,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -168,6 +169,40 @@ TEST_F(HallOfFameTest, PictureOutsideTheObjectPicturesBecomesTheDefault) {
   }
   Load(Section(0, "Pell", 120, 54, Sum("Pell", 120, 54)));
   EXPECT_EQ(HallOfFame[0].picture, 54);
+}
+
+// A hero is recorded with his name and the quest title cut to the fields, so that the
+// next start reads back exactly what the table held, checksum and all.
+TEST_F(HallOfFameTest, RecordedTextsAreCutToTheirFieldsAndReadBackAsWritten) {
+  const struct {
+    std::string name;
+    std::string quest;
+  } cases[] = {
+      {std::string(kNameLen + 1, 'N'), std::string(60, 'Q')},  // a name without terminator
+      {"Seventeen Letters", std::string(kHeaderTextLen, 'T')},
+      {"Ends in blanks  ", "  A title between blanks  "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Load("");
+    ObjectRecord hero;
+    ClearObject(hero);
+    memcpy(hero.name, c.name.data(), std::min(c.name.size() + 1, sizeof hero.name));
+    hero.exp = 500;
+    hero.id = 4321;
+    HallOfFameRecording r = RecordInHallOfFame(hero, c.quest.c_str());
+    ASSERT_TRUE(r.entered);
+    const std::string name = c.name.substr(0, kHallNameLen);
+    const std::string quest = c.quest.substr(0, kHallQuestLen);
+    EXPECT_EQ(std::string(HallOfFame[0].name), name);
+    EXPECT_EQ(std::string(HallOfFame[0].quest), quest);
+    ASSERT_TRUE(Save());
+    Load(ReadText(cfg_));
+    EXPECT_EQ(std::string(HallOfFame[0].name), name);
+    EXPECT_EQ(std::string(HallOfFame[0].quest), quest);
+    EXPECT_EQ(HallOfFame[0].experience, 500);
+    EXPECT_EQ(HallOfFame[0].ID, 4321);
+  }
 }
 
 }  // namespace

@@ -3,48 +3,20 @@
 // with its message, never crash or hang.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "core/game_data.h"
-#include "core/game_options.h"
-#include "core/message_log.h"
-#include "core/program_state.h"
 #include "core/random.h"
+#include "play_fixture.h"
 #include "quest/quest_file.h"
-#include "quest/quest_model.h"
-#include "render/screen_buttons.h"
-#include "render/screen_hooks.h"
 #include "rules/object_actions.h"
 #include "rules/play_loop.h"
-#include "rules/play_state.h"
-#include "support/fake_game_data.h"
-#include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-constexpr int kFigure = 1;
-constexpr int kKeyRight = KEY_RIGHT << 8, kKeyEnter = (KEY_ENTER << 8) | 13;
-constexpr int kKeyBackspace = (KEY_BACKSPACE << 8) | 8;
-
-std::vector<std::string> gPrinted;
-void RecordLine(const LoggedMessage& line) { gPrinted.push_back(line.text); }
-void NoPresenter() {}
-
 void Piece(int slot, const char* name, int side, int x, int y) {
-  ObjectRecord& o = ObjectTable[slot];
-  std::strcpy(o.name, name);
-  o.side = static_cast<int8_t>(side);
-  o.picture[kPicNumber] = kFigure;
-  o.attribute[kWalkBase] = o.attribute[kWalk] = 4;
-  o.attribute[kOffBase] = o.attribute[kOff] = 2;
-  o.attribute[kDefBase] = o.attribute[kDef] = 2;
-  o.attribute[kLifeMax] = o.attribute[kLife] = 30;
-  if (x >= 0) ObjectMap[x][y] = static_cast<uint8_t>(slot);
-  if (slot > ObjectCount) ObjectCount = slot;
+  PlacePiece(slot, name, side, x, y, 4, 2, 30);
 }
 
 struct DamagedQuest {
@@ -55,24 +27,9 @@ struct DamagedQuest {
   const char* message;              // how a line the player must have seen begins, or nullptr
 };
 
-class DamagedQuests : public ::testing::Test {
+class DamagedQuests : public PlayBoard {
  protected:
-  FakeGameData data;
-  ScriptedPlatform& p = TestPlatform();
-  void SetUp() override {
-    SetDefaultGameOptions();
-    ResetScreenLayout();
-    data.SetBitmap(kFirstObjectPicture + kFigure, 20, 20, makecol(0, 0, 200));
-    for (int n = 1; n <= 27; n++) data.SetSample(kFirstSound + n);
-    data.Install();
-    SetMessageDisplay(RecordLine, NoPresenter);
-  }
-  void TearDown() override {
-    InstallScreenHooks();
-    ResetQuest(true);
-    ResetPlayState();
-    ExitRequest = 0;
-  }
+  PrintedLines printed;
 };
 
 TEST_F(DamagedQuests, EachEndsOrGoesOnWithItsMessage) {
@@ -135,25 +92,21 @@ TEST_F(DamagedQuests, EachEndsOrGoesOnWithItsMessage) {
     std::string path = folder.File("damaged.qst");
     ASSERT_EQ(SaveQuest(path.c_str()), 0);
     ASSERT_EQ(LoadQuest(path.c_str()), 0);
-    gPrinted.clear();
+    printed.Clear();
     p.Reset();
     ExitRequest = 0;
     SeedRandom(11);
     for (int k : q.keys) p.idleActs.push_back([k](ScriptedPlatform& s) { s.keys.push_back(k); });
     // A second turn of the hero ends the test.
     for (int i = 0; i < 20; i++)
-      p.idleActs.push_back([](ScriptedPlatform&) {
-        int turns = 0;
-        for (const std::string& line : gPrinted) turns += line == "Barbarian make your move...";
-        if (turns >= 2) ExitRequest = 2;
+      p.idleActs.push_back([this](ScriptedPlatform&) {
+        if (printed.Count("Barbarian make your move...") >= 2) ExitRequest = 2;
       });
     int outcome = PlayQuest();
     EXPECT_FALSE(p.ranOutOfActs) << "the game waited for ever";
     EXPECT_EQ(outcome, q.outcome);
     if (q.message) {
-      bool seen = false;
-      for (const std::string& line : gPrinted) seen |= line.rfind(q.message, 0) == 0;
-      EXPECT_TRUE(seen) << "never said: " << q.message;
+      EXPECT_TRUE(printed.AnyStartingWith(q.message)) << "never said: " << q.message;
     }
   }
 }

@@ -4,81 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
-#include "core/game_data.h"
-#include "core/game_options.h"
-#include "core/message_log.h"
-#include "core/program_state.h"
 #include "core/random.h"
-#include "quest/quest_model.h"
+#include "play_fixture.h"
 #include "render/board_draw.h"
-#include "render/screen_buttons.h"
-#include "render/screen_layout.h"
-#include "rules/play_state.h"
-#include "support/fake_game_data.h"
-#include "support/scripted_platform.h"
 
 namespace {
 
-constexpr int kFigure = 1;
-constexpr int kKeyRight = KEY_RIGHT << 8, kKeyLeft = KEY_LEFT << 8, kKeyDown = KEY_DOWN << 8;
-constexpr int kKeyEnter = (KEY_ENTER << 8) | 13, kKeyBackspace = (KEY_BACKSPACE << 8) | 8;
-
-using Act = std::function<void(ScriptedPlatform&)>;
-
-Act Key(int code) {
-  return [code](ScriptedPlatform& p) { p.keys.push_back(code); };
-}
-// The mouse over a tile, with these buttons down.
-Act Mouse(int tx, int ty, int buttons) {
-  return [=](ScriptedPlatform& p) {
-    p.mouseX = ScreenLayout.boardX + tx * kTileSize + 12;
-    p.mouseY = ScreenLayout.boardY + ty * kTileSize + 12;
-    p.mouseButtons = buttons;
-  };
-}
-Act Release() {
-  return [](ScriptedPlatform& p) { p.mouseButtons = 0; };
-}
-
-class HeroTurnTest : public ::testing::Test {
+class HeroTurnTest : public PlayBoard {
  protected:
-  FakeGameData data;
-  ScriptedPlatform& p = TestPlatform();
-
   void SetUp() override {
-    ResetQuest(true);
-    ResetPlayState();
-    ResetScreenLayout();
-    SetDefaultGameOptions();
-    ExitRequest = 0;
-    ViewMode = 1;
-    p.Reset();
-    data.SetBitmap(kFirstObjectPicture + kFigure, 20, 20, makecol(0, 0, 200));
-    for (int n = 1; n <= 23; n++) data.SetSample(kFirstSound + n);
-    data.Install();
+    PlayBoard::SetUp();
     SeedRandom(7);
-    QuestHeader.qstdata[kQuestObjective] = 0;  // the quest never ends by itself here
     Place(1, "Barbarian", kSideHero, 2, 2, 7);
     CurrentObject = 1;
   }
-  void TearDown() override {
-    ResetQuest(true);
-    ExitRequest = 0;
-  }
-
   void Place(int slot, const char* name, int side, int x, int y, int walk = 0) {
-    ObjectRecord& o = ObjectTable[slot];
-    std::strcpy(o.name, name);
-    o.side = static_cast<int8_t>(side);
-    o.picture[kPicNumber] = kFigure;
-    o.attribute[kWalkBase] = o.attribute[kWalk] = static_cast<int8_t>(walk);
-    o.attribute[kOffBase] = o.attribute[kOff] = 3;
-    o.attribute[kDefBase] = o.attribute[kDef] = 2;
-    o.attribute[kLifeMax] = o.attribute[kLife] = 8;
-    ObjectMap[x][y] = static_cast<uint8_t>(slot);
+    PlacePiece(slot, name, side, x, y, walk, 3, 8);
   }
   // Runs the hero turn of slot 1 with the walk the round loop gives him.
   void Turn(std::initializer_list<Act> acts) {

@@ -4,38 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "core/game_data.h"
-#include "core/game_options.h"
-#include "core/message_log.h"
-#include "core/program_state.h"
 #include "core/random.h"
-#include "quest/quest_model.h"
-#include "render/board_draw.h"
-#include "render/screen_buttons.h"
-#include "render/screen_hooks.h"
-#include "render/screen_layout.h"
+#include "play_fixture.h"
 #include "rules/game_menu.h"
-#include "rules/play_state.h"
 #include "scripted_dialog.h"
-#include "support/fake_game_data.h"
-#include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 #include "ui/quest_dialogs.h"
 
 namespace {
-
-constexpr int kFigure = 1;
-constexpr int kKeyRight = KEY_RIGHT << 8, kKeyEsc = (KEY_ESC << 8) | 27;
-constexpr int kKeyBackspace = (KEY_BACKSPACE << 8) | 8;
-
-// Every line printed during a test, not only the five the panel keeps.
-std::vector<std::string> gPrinted;
-void RecordLine(const LoggedMessage& line) { gPrinted.push_back(line.text); }
-void NoPresenter() {}
 
 std::string gSaveFile;
 int ChooseSave(int mode) {
@@ -45,57 +24,15 @@ int ChooseSave(int mode) {
   return 0;
 }
 
-using Act = std::function<void(ScriptedPlatform&)>;
-Act Key(int code) {
-  return [code](ScriptedPlatform& p) { p.keys.push_back(code); };
-}
-
-class PlayLoop : public ::testing::Test {
+class PlayLoop : public PlayBoard {
  protected:
-  FakeGameData data;
-  ScriptedPlatform& p = TestPlatform();
+  PrintedLines printed;
 
-  void SetUp() override {
-    ResetQuest(true);
-    ResetPlayState();
-    ResetScreenLayout();
-    SetDefaultGameOptions();
-    ExitRequest = 0;
-    p.Reset();
-    data.SetBitmap(kFirstObjectPicture + kFigure, 20, 20, makecol(0, 0, 200));
-    for (int n = 1; n <= 27; n++) data.SetSample(kFirstSound + n);
-    data.Install();
-    QuestHeader.qstdata[kQuestObjective] = 0;
-    gPrinted.clear();
-    SetMessageDisplay(RecordLine, NoPresenter);
-  }
-  void TearDown() override {
-    InstallScreenHooks();
-    ResetQuest(true);
-    ResetPlayState();
-    ExitRequest = 0;
-  }
   void Place(int slot, const char* name, int side, int x, int y, int walk = 5) {
-    ObjectRecord& o = ObjectTable[slot];
-    std::strcpy(o.name, name);
-    o.side = static_cast<int8_t>(side);
-    o.picture[kPicNumber] = kFigure;
-    o.attribute[kWalkBase] = o.attribute[kWalk] = static_cast<int8_t>(walk);
-    o.attribute[kOffBase] = o.attribute[kOff] = 2;
-    o.attribute[kDefBase] = o.attribute[kDef] = 2;
-    o.attribute[kLifeMax] = o.attribute[kLife] = 20;
-    ObjectMap[x][y] = static_cast<uint8_t>(slot);
+    PlacePiece(slot, name, side, x, y, walk, 2, 20);
   }
-  int Count(const std::string& text) {
-    int n = 0;
-    for (const std::string& s : gPrinted) n += s == text;
-    return n;
-  }
-  int Index(const std::string& text) {
-    for (size_t i = 0; i < gPrinted.size(); i++)
-      if (gPrinted[i] == text) return static_cast<int>(i);
-    return -1;
-  }
+  int Count(const std::string& text) { return printed.Count(text); }
+  int Index(const std::string& text) { return printed.Index(text); }
 };
 
 TEST_F(PlayLoop, WithoutObjectFourTheFirstRoundStartsWithObjectOne) {
@@ -103,7 +40,7 @@ TEST_F(PlayLoop, WithoutObjectFourTheFirstRoundStartsWithObjectOne) {
   Place(2, "Dwarf", kSideHero, 4, 2);
   for (uint32_t seed = 1; seed <= 6; seed++) {  // whatever the draw, object 4 is not there
     SeedRandom(seed);
-    gPrinted.clear();
+    printed.Clear();
     p.Reset();
     ExitRequest = 0;
     Act endOnTheDwarf = [](ScriptedPlatform&) {
@@ -140,7 +77,7 @@ TEST_F(PlayLoop, MonstersInTheDarkWaitAndOneAttackSendsTheTurnBackToTheHeroes) {
   for (int multiturn : {0, 1}) {
     SCOPED_TRACE(multiturn);
     GameOptions.multiturn = multiturn;
-    gPrinted.clear();
+    printed.Clear();
     p.Reset();
     ExitRequest = 0;
     ResetPlayState();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "campaign/campaign_fixture.h"
+#include "campaign/hall_of_fame.h"
 #include "campaign/party.h"
 #include "campaign/quest_screen.h"
 #include "campaign/shop.h"
@@ -15,19 +16,21 @@
 #include "core/message_log.h"
 #include "core/program_state.h"
 #include "core/random.h"
+#include "quest/quest_file.h"
+#include "quest/quest_model.h"
 #include "quest/quest_paths.h"
+#include "rules/options_dialog.h"
 #include "rules/play_loop.h"
 #include "rules/play_state.h"
 #include "rules/scripted_dialog.h"
-#include "support/fake_game_data.h"
-#include "quest/quest_file.h"
-#include "quest/quest_model.h"
 #include "shell/main_menu.h"
 #include "support/alert_checks.h"
+#include "support/fake_game_data.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 #include "ui/dialog_items.h"
 #include "ui/dialog_layout.h"
+#include "ui/manual_reader.h"
 #include "ui/quest_dialogs.h"
 
 namespace {
@@ -94,9 +97,9 @@ TEST(MainMenu, ExitQuestionFromExitOrEscape) {
 }
 
 TEST(MainMenu, UnbuiltPartsSaySoAndKeepTheirFocus) {
-  const int entries[] = {kMenuDungeon, kMenuEditQuest, kMenuHallOfFame, kMenuManual};
-  const char* names[] = {"THE DUNGEON", "EDIT QUEST", "HALL OF FAME", "GAME MANUAL"};
-  for (int i = 0; i < 4; i++) {
+  const int entries[] = {kMenuDungeon, kMenuEditQuest};
+  const char* names[] = {"THE DUNGEON", "EDIT QUEST"};
+  for (int i = 0; i < 2; i++) {
     TestPlatform().Reset();
     ExitRequest = 0;
     EXPECT_EQ(ActOnMainMenuChoice(entries[i]), entries[i]);
@@ -104,6 +107,41 @@ TEST(MainMenu, UnbuiltPartsSaySoAndKeepTheirFocus) {
     EXPECT_EQ(TestPlatform().alerts[0].l1, names[i]);
     EXPECT_NE(TestPlatform().alerts[0].l2.find("not built yet"), std::string::npos);
   }
+}
+
+// The dialog each entry opened, by its title.
+std::string openedTitle;
+int RecordTitle(DIALOG* items, int) {
+  openedTitle = static_cast<const char*>(items[0].dp);
+  return -1;
+}
+
+TEST(MainMenu, HallOfFameAndManualOpenTheirWindowsAndKeepTheirFocus) {
+  TempFolder dir;
+  char savedExe[sizeof ExePath];
+  strcpy(savedExe, ExePath);
+  snprintf(ExePath, sizeof ExePath, "%s/dunmarrow", dir.path().c_str());
+  WriteText(dir.File("Dunmar.htm"), "<BODY>Manual");
+  DialogRunner savedRules = RunRulesDialog;
+  ManualDialogRunner savedManual = RunManualDialog;
+  RunRulesDialog = RecordTitle;
+  RunManualDialog = RecordTitle;
+  const struct {
+    int entry;
+    const char* title;
+  } cases[] = {{kMenuHallOfFame, "Hall of Fame"}, {kMenuManual, "Game Manual: Dunmar.htm"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    TestPlatform().Reset();
+    ExitRequest = 0;
+    openedTitle.clear();
+    EXPECT_EQ(ActOnMainMenuChoice(c.entry), c.entry);
+    EXPECT_EQ(openedTitle, c.title);
+    EXPECT_TRUE(TestPlatform().alerts.empty());
+  }
+  RunRulesDialog = savedRules;
+  RunManualDialog = savedManual;
+  strcpy(ExePath, savedExe);
 }
 
 TEST(MainMenu, ConfirmedExitEndsTheMenu) {
@@ -218,6 +256,7 @@ class ChapterLoopTest : public ::testing::Test {
     data.SetFont(kFontDialog);
     data.Install();
     SeedRandom(3);
+    ResetHallOfFame();  // its last rank holds 30 experience: one won chapter is not enough
   }
   void TearDown() override {
     memcpy(QuestsDir, savedQuestsDir, sizeof QuestsDir);
@@ -225,6 +264,7 @@ class ChapterLoopTest : public ::testing::Test {
     PlayChapter = PlayQuest;
     OpenShop = Shop;
     EmptyParty();
+    ResetHallOfFame();
     ResetQuest(true);
     QuestLoaded = 0;
     ExitRequest = 0;
@@ -268,12 +308,18 @@ TEST_F(ChapterLoopTest, ThePartyGoesOnFromChapterToChapter) {
                     CopyText(static_cast<char*>(items[kQuestName1].dp), "Conan", 14);
                     return kQuestOk;
                   },
-                  Press(kQuestOk), Press(kQuestOk), Press(kQuestOk)});
+                  Press(kQuestOk), Press(kQuestOk), Press(kQuestOk), Press(kQuestOk)});
   EXPECT_EQ(ActOnMainMenuChoice(kMenuPlayQuest), kMenuPlayQuest);
 
   EXPECT_EQ(gChaptersPlayed, (std::vector<int>{1, 2}));
-  EXPECT_EQ(dialogs.titles,
-            (std::vector<std::string>{"Briefing", "Victory!", "Briefing", "Victory!"}));
+  // With 40 experience after the second chapter the heroes enter the Hall of Fame.
+  EXPECT_EQ(dialogs.titles, (std::vector<std::string>{"Briefing", "Victory!", "Briefing",
+                                                      "Hall of Fame", "Victory!"}));
+  // 40 ranks seventh, after the 40 already there; the others who enter push him down.
+  bool recorded = false;
+  for (const HallOfFameEntry& e : HallOfFame)
+    recorded |= std::string(e.name) == "Conan" && std::string(e.quest) == "Chapter 2";
+  EXPECT_TRUE(recorded);
   EXPECT_TRUE(TestPlatform().alerts.empty());
   // Chapter 2 began with the party: 10 gold of his own, 25 found, 30 + 100 / 3 won.
   const ObjectRecord& conan = atStart[1];
@@ -302,11 +348,12 @@ TEST_F(ChapterLoopTest, ALostChapterIsPlayedAgain) {
   WriteChapter(2, 2);
   gChapterPlays = {[] { return kQuestLost; }, [] { return kQuestWon; },
                    [] { return kQuestLost; }, [] { return kQuestWon; }};
-  dialogs.Script(std::vector<DialogStep>(8, Press(kQuestOk)));
+  dialogs.Script(std::vector<DialogStep>(9, Press(kQuestOk)));
   ActOnMainMenuChoice(kMenuPlayQuest);
   EXPECT_EQ(gChaptersPlayed, (std::vector<int>{1, 1, 2, 2}));
-  EXPECT_EQ(dialogs.titles[1], "Defeat..");
-  EXPECT_EQ(dialogs.titles[7], "Victory!");
+  EXPECT_EQ(dialogs.titles,
+            (std::vector<std::string>{"Briefing", "Defeat..", "Briefing", "Victory!", "Briefing",
+                                      "Defeat..", "Briefing", "Hall of Fame", "Victory!"}));
 }
 
 // A chapter file that cannot be played ends the series with a word; the party is kept
