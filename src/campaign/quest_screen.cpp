@@ -98,6 +98,21 @@ bool TakeHeroChoice(const bool selected[4]) {
   return false;
 }
 
+// A name the player typed must still name a hero: empty (or blank) he would count as
+// nobody in the party and the Hall of Fame, and a leading "#" marks a free slot. Such a
+// name gives way to the one he had.
+void KeepNamesUsable(const char before[][kNameLen + 1]) {
+  for (int k = 1; k <= kPartySize; k++) {
+    char* name = ObjectTable[k].name;
+    bool blank = true;
+    for (const char* c = name; *c; c++) blank &= *c == ' ';
+    if (!blank && name[0] != '#') continue;
+    CopyText(name, before[k - 1], kNameLen);
+    PrintMessage(ColorTable[kColorDarkRed], "A hero's name may not be empty or begin with #.");
+    RefreshMessages();
+  }
+}
+
 const char* ScreenTitle(int mode) {
   if (mode == kScreenDefeat) return "Defeat..";
   if (mode == kScreenVictory) return "Victory!";
@@ -292,6 +307,9 @@ int QuestScreen(int mode) {
   BITMAP* text = create_bitmap(kStoryWidth + 2, kStoryMaxLines * StoryLinePitch());
   const int lines = LayoutStoryText(text, kStoryWidth, which);
 
+  char names[kPartySize][kNameLen + 1];
+  for (int k = 1; k <= kPartySize; k++) CopyText(names[k - 1], ObjectTable[k].name, kNameLen);
+
   DIALOG items[kQuestItemCount];
   int focus = kQuestOk;
   int answer = 1;
@@ -300,6 +318,7 @@ int QuestScreen(int mode) {
     int choice = RunRulesDialog(items, focus);
     for (int k = 0; k < kPartySize; k++)
       selected[k] = (items[kQuestCheck1 + k].flags & D_SELECTED) != 0;
+    KeepNamesUsable(names);
     if (ExitRequest >= 2 || choice < 0) break;
     focus = choice;
     if (choice == kQuestOk) {
@@ -308,7 +327,10 @@ int QuestScreen(int mode) {
         break;
       }
     } else if (choice >= kQuestGold1 && choice < kQuestGold1 + kPartySize) {
-      if (start && OpenShop) OpenShop(choice - kQuestGold1 + 1);
+      const int hero = choice - kQuestGold1 + 1;
+      if (start && OpenShop) OpenShop(hero);
+      // Spent to the last coin, his label is off: the focus goes back to "OK".
+      if (ObjectTable[hero].inventory[kInvGold] <= 0) focus = kQuestOk;
     } else {
       break;  // nothing else closes the screen
     }

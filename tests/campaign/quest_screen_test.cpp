@@ -376,6 +376,22 @@ TEST_F(QuestScreenTest, EscapeOrClosingTheProgramLeavesTheScreen) {
   for (int k = 1; k <= 4; k++) EXPECT_TRUE(OnBoard(k));
 }
 
+// Names are typed into the heroes' own records; one that would name nobody (empty,
+// blank) or mark a free slot ("#") gives way to the old one.
+TEST_F(QuestScreenTest, RenamedHeroesKeepUsableNames) {
+  dialogs.Script({[](DIALOG* items) {
+    const char* typed[4] = {"Conan", "", "#x", "   "};
+    for (int k = 0; k < 4; k++) strcpy(static_cast<char*>(items[kQuestName1 + k].dp), typed[k]);
+    return kQuestOk;
+  }});
+  EXPECT_EQ(QuestScreen(kScreenBriefing), 0);
+  EXPECT_STREQ(ObjectTable[1].name, "Conan");
+  EXPECT_STREQ(ObjectTable[2].name, "Dwarf");
+  EXPECT_STREQ(ObjectTable[3].name, "Elf");
+  EXPECT_STREQ(ObjectTable[4].name, "Wizard");
+  EXPECT_STREQ(LoggedLine(0).text, "A hero's name may not be empty or begin with #.");
+}
+
 // A gold label opens the hero's shop; the screen comes back with the gold he has left
 // and the boxes as they were.
 TEST_F(QuestScreenTest, AGoldLabelOpensThatHerosShop) {
