@@ -102,19 +102,7 @@ void BuildHallOfFameDialog(DIALOG* items) {
 
   for (int i = 0; i < kHallItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
-                 const char* text) {
-    DIALOG& d = items[i];
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = gui_fg_color;
-    d.bg = gui_bg_color;
-    d.key = key;
-    d.flags = flags;
-    d.dp = const_cast<char*>(text);
-  };
+                 const char* text) { SetDialogItem(items[i], proc, x, y, w, h, key, flags, text); };
   set(kHallBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0,
       "Hall of Fame");
   set(kHallClose, ButtonProc, L.DialogX + L.DialogW - 20, L.DialogY + 4, 16, 15, 'X', D_EXIT,

@@ -84,19 +84,7 @@ void BuildShopDialog(DIALOG* items, int hero) {
 
   for (int i = 0; i < kShopItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
-                 const char* text) {
-    DIALOG& d = items[i];
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = gui_fg_color;
-    d.bg = gui_bg_color;
-    d.key = key;
-    d.flags = flags;
-    d.dp = const_cast<char*>(text);
-  };
+                 const char* text) { SetDialogItem(items[i], proc, x, y, w, h, key, flags, text); };
   set(kShopBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, shop);
   set(kShopBack, ButtonProc, L.DialogX + L.DialogW - 2 * L.Spacing - L.ButtonW,
       L.DialogY + L.DialogH - 2 * L.Spacing - L.ButtonH, L.ButtonW, L.ButtonH, 'B', D_EXIT,

@@ -355,22 +355,9 @@ int ManualViewerProc(int msg, DIALOG* d, int c) {
 void BuildManualWindow(DIALOG* items, char* text, ManualPage* page) {
   for (int i = 0; i < kManualItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
-                 void* dp) {
-    DIALOG& d = items[i];
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = gui_fg_color;
-    d.bg = gui_bg_color;
-    d.key = key;
-    d.flags = flags;
-    d.dp = dp;
-  };
-  set(kManualBox, ShadowBoxProc, 90, 62, 620, 472, 0, 0,
-      const_cast<char*>("Game Manual: Dunmar.htm"));
-  set(kManualClose, ButtonProc, 690, 66, 16, 15, 'x', D_EXIT, const_cast<char*>("X"));
+                 const char* text) { SetDialogItem(items[i], proc, x, y, w, h, key, flags, text); };
+  set(kManualBox, ShadowBoxProc, 90, 62, 620, 472, 0, 0, "Game Manual: Dunmar.htm");
+  set(kManualClose, ButtonProc, 690, 66, 16, 15, 'x', D_EXIT, "X");
   set(kManualViewer, ManualViewerProc, 97, 87, 606, 424, 0, 0, text);
   items[kManualViewer].dp3 = page;
   set(kManualWatcher, ExitWatcherProc, 0, 0, 0, 0, 0, 0, nullptr);
