@@ -207,17 +207,8 @@ void BuildQuestScreen(DIALOG* items, int mode, BITMAP* text, int lines, const bo
   for (int i = 0; i < kQuestItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
                  void* dp) {
-    DIALOG& d = items[i];
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = gui_fg_color;
-    d.bg = gui_bg_color;
-    d.key = key;
-    d.flags = flags;
-    d.dp = dp;
+    SetDialogItem(items[i], proc, x, y, w, h, key, flags, nullptr);
+    items[i].dp = dp;  // a text, or the story picture
   };
   const int right = L.DialogX + L.DialogW;
   set(kQuestBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0,
