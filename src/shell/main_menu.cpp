@@ -3,10 +3,13 @@
 #include <cstdio>
 
 #include "campaign/hall_of_fame_screen.h"
+#include "campaign/party.h"
+#include "campaign/quest_screen.h"
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
+#include "quest/quest_paths.h"
 #include "render/title_picture.h"
 #include "rules/options_dialog.h"
 #include "rules/play_loop.h"
@@ -15,6 +18,9 @@
 #include "ui/dialog_layout.h"
 #include "ui/manual_reader.h"
 #include "ui/quest_dialogs.h"
+
+QuestChooser ChooseQuestFile = QuestFileDialog;
+ChapterPlayer PlayChapter = PlayQuest;
 
 namespace {
 
@@ -32,18 +38,26 @@ void NotBuiltYet(const char* entry) {
   Alert(entry, "This part of the game is not built yet.", " ", "OK", nullptr, 'o', 0);
 }
 
-// Until the briefing and the chapters come, a loaded quest is played with the heroes
-// the file places, and its end is told in a box.
-void PlayChosenQuest() {
-  QuestFileDialog(1);
-  if (!LoadedQuestPlayable()) return;
-  ResetPlayState();
-  int outcome = PlayQuest();
-  if (ExitRequest < 2 && outcome == kQuestWon)
-    Alert(" ", "  Victory! The quest is won.  ", " ", "OK", nullptr, 'O', 0);
-  else if (ExitRequest < 2 && outcome == kQuestLost)
-    Alert(" ", "  Defeat... No hero is left standing.  ", " ", "OK", nullptr, 'O', 0);
-  ShowTitlePicture(2);
+// Loads chapter number of the series in play. False, after telling the player that the
+// campaign ends here, when the file is missing, damaged, incomplete or holds another
+// chapter: the party stays as the last chapter left it.
+bool LoadChapter(const char* series, int number) {
+  char path[1024];
+  CopyText(path, BuildQuestPath(series, number), sizeof path - 1);
+  const char* name = get_filename(path);
+  LoadQuest(path);
+  if (QuestLoaded == 1 && QuestHeader.chapter != number) {
+    char which[48];
+    snprintf(which, sizeof which, "holds chapter %d, not chapter %d.", QuestHeader.chapter,
+             number);
+    Alert("  The campaign ends here:  ", name, which, "OK", nullptr, 'O', 0);
+    QuestLoaded = 0;
+    return false;
+  }
+  if (LoadedQuestPlayable()) return true;
+  if (ExitRequest < 2)
+    Alert("  The campaign ends here:  ", name, "is missing or damaged.", "OK", nullptr, 'O', 0);
+  return false;
 }
 
 }  // namespace
@@ -60,6 +74,41 @@ bool LoadedQuestPlayable() {
   Alert("  This quest cannot be played:  ", QuestHeader.quest, why, "OK", nullptr, 'O', 0);
   QuestLoaded = 0;
   return false;
+}
+
+void PlayQuestSeries() {
+  EmptyParty();
+  int passes = 0;
+  int result = kQuestPlaying;
+  for (;;) {
+    passes++;
+    bool loaded;
+    if (passes == 1) {
+      ChooseQuestFile(1);
+      loaded = LoadedQuestPlayable();
+    } else {
+      // The chapter lost is played again; after a victory the next one follows.
+      char series[kHeaderTextLen + 1];
+      CopyText(series, QuestHeader.series, kHeaderTextLen);
+      int number = QuestHeader.chapter + (result == kQuestLost ? 0 : 1);
+      loaded = LoadChapter(series, number);
+    }
+    if (loaded) {
+      if (QuestScreen(kScreenBriefing) == 0) {
+        ResetPlayState();
+        result = PlayChapter();
+      } else {
+        result = kQuestLeft;
+      }
+      if (ExitRequest < 2 && (result == kQuestLost || result == kQuestWon)) QuestScreen(result);
+    } else {
+      result = kQuestLeft;
+    }
+    if (ExitRequest >= 2) break;
+    bool nextChapter = result == kQuestWon && QuestHeader.chapter != QuestHeader.chapters;
+    if (!nextChapter && result != kQuestLost) break;
+  }
+  if (passes > 1 || QuestLoaded == 1) ShowTitlePicture(2);
 }
 
 void BuildMainMenu(DIALOG* items) {
@@ -93,7 +142,7 @@ void BuildMainMenu(DIALOG* items) {
 int ActOnMainMenuChoice(int choice) {
   switch (choice) {
     case kMenuPlayQuest:
-      PlayChosenQuest();
+      PlayQuestSeries();
       break;
     case kMenuDungeon:
     case kMenuEditQuest:

@@ -30,3 +30,17 @@ int ActOnMainMenuChoice(int choice);
 // is told why, and QuestLoaded is cleared. Nothing is said when no quest was read
 // (the dialog was cancelled, or the loader has told already).
 bool LoadedQuestPlayable();
+
+// PLAY QUEST: the party is emptied, the player chooses a quest, and its chapters follow
+// one another, each with its briefing, play and result screen. A lost chapter is
+// played again, a won one leads to the next chapter file; the series ends after its
+// last chapter, when the player leaves, or when a chapter file cannot be played.
+void PlayQuestSeries();
+
+// How PLAY QUEST reaches the quest selector (QuestFileDialog, mode 1 loads) and the
+// play loop (PlayQuest). Tests put their own in place: the library's selector needs a
+// display, and a test decides how each chapter ends.
+using QuestChooser = int (*)(int mode);
+extern QuestChooser ChooseQuestFile;
+using ChapterPlayer = int (*)();
+extern ChapterPlayer PlayChapter;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "campaign/campaign_hooks.h"
 #include "campaign/hall_of_fame.h"
 #include "core/colors.h"
 #include "core/config_file.h"
@@ -258,6 +259,7 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
   InstallScreenHooks();
+  InstallCampaignHooks();
   SeedRandom(static_cast<uint32_t>(time(nullptr)));
   ResetQuest(true);
   FillSinTable();
