@@ -27,6 +27,10 @@ door[5][19] = 8          # hidden door, west edge of (19, 5)
 # name, side, exp, picture (number, dx, dy, orientation, shadow, light), x, y
 objects = [
     ("Barbarian", 1, 120, (1, 2, 2, 0, 2, 0), 3, 3),
+    # A quest has its four heroes in slots 1 to 4; these three stay off the board.
+    ("Dwarf", 1, 0, (2, 2, 2, 0, 2, 0), None, None),
+    ("Elf", 1, 0, (3, 2, 2, 0, 2, 0), None, None),
+    ("Wizard", 1, 0, (4, 2, 2, 0, 2, 0), None, None),
     ("Orc", 3, 0, (12, 2, 2, 0, 2, 0), 12, 3),
     ("Treasure Chest", 10, 0, (40, 2, 2, 0, 2, 0), 5, 5),
     ("Table", 10, 0, (31, 2, 2, 0, 3, 0), 3, 12),
@@ -45,7 +49,8 @@ for n, (name, side, exp, pic, x, y) in enumerate(objects, 1):
             "inventory 10,0,0,0,0,0,0,0,0,0",
             "picture   " + ",".join(str(v) for v in pic),
             "scriptvar 0,0,0,0,0,0", "scripttxt -", "scripttxt -", "|"]
-    objmap[y][x] = n
+    if x is not None:
+        objmap[y][x] = n
 
 
 def rows(grid):

@@ -150,3 +150,23 @@ game_menu_click() {
   park
 }
 exit_question_open() { text_in 332 268 136 26 "Exit to Mainmenu?"; }
+
+# The briefing screen before a quest: its OK button under the story text (where it
+# stands depends on the story's length), with the loading lines still on the message
+# panel. pass_briefing waits for it, checks the loading line of the quest file given
+# and starts the quest with a click on OK.
+briefing_open() { text_in 490 240 130 200 "OK"; }
+pass_briefing() {
+  local x y try
+  wait_until 20 briefing_open || e2e_fail "no briefing screen"
+  e2e_shot briefing
+  messages_show "Loading quest file: $1" || e2e_fail "no loading message for $1"
+  for try in 1 2 3; do
+    read -r x y < <(e2e_find_text $PLAY_FONT 490 240 130 200 "OK")
+    [ -n "$y" ] || break
+    e2e_click $((x + 6)) $((y + 6))
+    park
+    wait_until 5 eval '! briefing_open' && return 0
+  done
+  e2e_fail "OK did not start the quest"
+}

@@ -7,6 +7,7 @@
 # 'qst' extension."; a name that is not there gets "File not found:" and the selector
 # back; a quest picked by typing its first letters in the list is loaded.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/play_helpers.sh"
 e2e_init "$1"
 HERE="$(cd "$(dirname "$0")" && pwd)"
 
@@ -140,6 +141,7 @@ e2e_shot typed-bb
 shows $FIELD_FONT 266 232 266 14 "bravo.qst" aa
 shows $DIALOG_FONT $LIST "bravo.qst"
 e2e_key Return
+pass_briefing bravo.qst
 e2e_wait_for 15 e2e_region_busy 300 150 60 40 || true
 sleep 1
 e2e_shot board
