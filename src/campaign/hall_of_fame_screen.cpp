@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "campaign/board_dialog.h"
 #include "campaign/hall_of_fame.h"
 #include "campaign/party.h"
 #include "core/colors.h"
@@ -90,15 +91,8 @@ int UpdateHallOfFame() {
 }
 
 void BuildHallOfFameDialog(DIALOG* items) {
-  DialogLayoutValues& L = DialogLayout;
-  L.DialogX = ScreenLayout.boardX + 80;
-  L.DialogY = ScreenLayout.boardY + 120;
-  L.Spacing = 6;
-  L.ButtonW = 100;
-  L.ButtonH = 23;
-  L.TitleBarHeight = 16;
-  L.DialogW = 500 + 4 * L.Spacing;
-  L.DialogH = 257;
+  UseBoardDialogLayout(500 + 4 * 6, 257);
+  const DialogLayoutValues& L = DialogLayout;
 
   for (int i = 0; i < kHallItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "campaign/board_dialog.h"
 #include "campaign/hall_of_fame_screen.h"
 #include "campaign/party.h"
 #include "campaign/shop.h"
@@ -194,15 +195,8 @@ bool PrepareQuestStart(bool selected[4]) {
 void BuildQuestScreen(DIALOG* items, int mode, BITMAP* text, int lines, const bool selected[4]) {
   const bool start = mode == kScreenBriefing || mode == kScreenDungeonStart;
   const int textH = lines * StoryLinePitch();
-  DialogLayoutValues& L = DialogLayout;
-  L.DialogX = ScreenLayout.boardX + 80;
-  L.DialogY = ScreenLayout.boardY + 120;
-  L.Spacing = 6;
-  L.ButtonW = 100;
-  L.ButtonH = 23;
-  L.TitleBarHeight = 16;
-  L.DialogW = kStoryWidth + 4 * L.Spacing;
-  L.DialogH = L.TitleBarHeight + 3 * L.ButtonH + 4 * L.Spacing + textH + 52;
+  UseBoardDialogLayout(kStoryWidth + 4 * 6, 16 + 3 * 23 + 4 * 6 + textH + 52);
+  const DialogLayoutValues& L = DialogLayout;
 
   for (int i = 0; i < kQuestItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "campaign/board_dialog.h"
 #include "core/colors.h"
 #include "core/message_log.h"
 #include "core/platform.h"
@@ -67,15 +68,8 @@ const char* ShopName(int hero) {
 }
 
 void BuildShopDialog(DIALOG* items, int hero) {
-  DialogLayoutValues& L = DialogLayout;
-  L.DialogX = ScreenLayout.boardX + 80;
-  L.DialogY = ScreenLayout.boardY + 120;
-  L.Spacing = 6;
-  L.ButtonW = 100;
-  L.ButtonH = 23;
-  L.TitleBarHeight = 16;
-  L.DialogW = 500 + 4 * L.Spacing;
-  L.DialogH = 230;
+  UseBoardDialogLayout(500 + 4 * 6, 230);
+  const DialogLayoutValues& L = DialogLayout;
 
   const char* shop = ShopName(hero);
   char name[kNameLen + 1];

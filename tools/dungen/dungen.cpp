@@ -23,12 +23,12 @@
 #include <cstring>
 
 #include "core/config_file.h"
+#include "core/game_data.h"
 #include "core/game_options.h"
+#include "core/headless_start.h"
 #include "core/message_log.h"
 #include "core/platform.h"
 #include "core/program_state.h"
-#include "core/silent_platform.h"
-#include "core/game_data.h"
 #include "core/wall_clock.h"
 #include "dungeon/board_access.h"
 #include "dungeon/dungeon_content.h"
@@ -245,18 +245,7 @@ int main(int argc, char** argv) {
   int early = ParseArguments(argc, argv, args);
   if (early >= 0) return early;
 
-  UseSingleByteText();
-  if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
-    fprintf(stderr, "dungen: the game library could not start\n");
-    return kExitFailed;
-  }
-  set_color_depth(32);
-  set_color_conversion(COLORCONV_NONE);
-  static SilentPlatform platform;
-  SetPlatform(&platform);
-
-  InitToolProgramPaths(argv[0]);
-  SetDefaultGameOptions();
+  if (!StartHeadless("dungen", argv[0])) return kExitFailed;
   ReadDungeonOptions();
   if (args.randomness >= 0) GameOptions.randomness = args.randomness;
   if (args.clrdeadend >= 0) GameOptions.clrdeadend = args.clrdeadend;

@@ -19,10 +19,10 @@
 #include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
+#include "core/headless_start.h"
 #include "core/message_log.h"
 #include "core/platform.h"
 #include "core/program_state.h"
-#include "core/silent_platform.h"
 #include "editor/quest_check.h"
 #include "quest/prefab_file.h"
 #include "quest/quest_model.h"
@@ -118,17 +118,7 @@ int main(int argc, char** argv) {
   }
   if (quests.empty()) return Usage("no quest file given", nullptr);
 
-  UseSingleByteText();
-  if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
-    fprintf(stderr, "questcheck: the game library could not start\n");
-    return kExitUnreadable;
-  }
-  set_color_depth(32);
-  set_color_conversion(COLORCONV_NONE);
-  static SilentPlatform platform;
-  SetPlatform(&platform);
-  InitToolProgramPaths(argv[0]);
-  SetDefaultGameOptions();
+  if (!StartHeadless("questcheck", argv[0])) return kExitUnreadable;
   SetMessageDisplay(RecordLoaderLine, nullptr);
 
   // The prefab table answers the scripts that turn an object into a prefab.
