@@ -321,7 +321,9 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
   result.actions = player.actions;
   for (int s = 1; s < kMaxObjects; s++) {
     const ObjectRecord& o = ObjectTable[s];
-    if (o.side != kSideHero) continue;
+    int x, y;
+    bool gone = s <= 4 && QuestHeader.heroes[s - 1] == kHeroLeftThroughEndpoint;
+    if (o.side != kSideHero || !(gone || FindObjectTile(s, &x, &y))) continue;
     result.heroesAlive++;
     result.gold += o.inventory[kInvGold];
   }

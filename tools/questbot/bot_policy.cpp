@@ -181,6 +181,9 @@ int MonsterWantWith(int hero, int slot, const Facts& f) {
   if (!IsMonster(m) || h.attribute[kOff] == 0) return 0;
   // The hero best at wounding it goes for it first.
   int want = (HeroFit(hero) ? kValueFight : kValueWeakFight) + 3 * KillTenths(h, m);
+  // "Kill all greenskins" and its kin: the faction of the objective first.
+  if (f.objective >= 5 && f.objective <= 8 && m.side == kSideGreenskin + f.objective - 5)
+    want += kValueFaction;
   if (ScriptWins(m)) want = Max(want, kValueObjective);
   want = Max(want, KeyWant(m, f));
   return want;
@@ -245,9 +248,11 @@ bool Seen(int slot, int ax, int ay) {
 int UsesAllowed(int slot) { return Heals(ObjectTable[slot]) ? kMostHealingUses : kMostUses; }
 
 // How much this hero wants to act on the object in slot now.
-int WantNow(int hero, int slot, const Facts& f, const BotMemory& m) {
+// lastResort: nothing else is left to do (a hatch is taken only then).
+int WantNow(int hero, int slot, const Facts& f, const BotMemory& m, bool lastResort) {
   const ObjectRecord& o = ObjectTable[slot];
   if (m.badTarget[slot]) return 0;
+  if (!lastResort && o.scriptvar[kScriptType] == kScriptHatchTeleport) return 0;
   if (IsMonster(o)) return MonsterWantWith(hero, slot, f);
   if (m.used[slot] >= UsesAllowed(slot)) return 0;
   return StaticWantWith(hero, slot, f);
@@ -261,13 +266,14 @@ struct Choice {
 };
 
 // The wanted object next to the hero that he may act on now, the best first.
-Choice BestNextToHero(int hero, int hx, int hy, const Facts& f, const BotMemory& m) {
+Choice BestNextToHero(int hero, int hx, int hy, const Facts& f, const BotMemory& m,
+                      bool lastResort = false) {
   Choice best;
   for (const auto& d : kDir) {
     int tx = hx + d[0], ty = hy + d[1], ax, ay;
     if (CanActOn(hx, hy, tx, ty, 1, 1, &ax, &ay) != 0) continue;
     int slot = ObjectMap[ax][ay];
-    int want = WantNow(hero, slot, f, m);
+    int want = WantNow(hero, slot, f, m, lastResort);
     if (want > best.value) {
       best.value = want;
       best.gx = tx;
@@ -328,8 +334,9 @@ struct Stance {
   bool holding;   // monsters are about: he steps only where none can reach him
 };
 
-// The best goal to walk to. allowHidden lets unseen tiles behind undrawn doors count.
-Choice BestGoal(int hero, int hx, int hy, const Stance& st, bool allowHidden, const Facts& f,
+// The best goal to walk to. As a last resort, unseen tiles behind undrawn doors and
+// hatches count too.
+Choice BestGoal(int hero, int hx, int hy, const Stance& st, bool lastResort, const Facts& f,
                 const BotMemory& m) {
   Choice best;
   best.value = -(1 << 20);
@@ -342,7 +349,7 @@ Choice BestGoal(int hero, int hx, int hy, const Stance& st, bool allowHidden, co
       bool monster = IsMonster(o);
       if (monster && !st.canAct) continue;
       if (!monster && o.side != kSideStatic) continue;
-      int want = WantNow(hero, slot, f, m);
+      int want = WantNow(hero, slot, f, m, lastResort);
       if (want <= 0) continue;
       int gx = -1, gy = -1, steps;
       if (!ClosestActingTile(slot, ax, ay, hx, hy, &gx, &gy, &steps)) continue;
@@ -379,7 +386,7 @@ Choice BestGoal(int hero, int hx, int hy, const Stance& st, bool allowHidden, co
   for (int y = 0; y < kBoardH; y++)
     for (int x = 0; x < kBoardW; x++) {
       if (VisibilityMap[x][y] > 0 || Dist[x][y] == 0 || Covered(x, y) || m.badGoal[x][y]) continue;
-      if (!allowHidden && !VisibleFrontier(x, y)) continue;
+      if (!lastResort && !VisibleFrontier(x, y)) continue;
       Consider(best, kValueExplore, Dist[x][y] - 1, x, y, 0, "to explore");
     }
   if (best.gx < 0) best.value = 0;
@@ -511,6 +518,11 @@ BotAction Decide(BotMemory& m) {
 
   if (ActionState == kActionChoosingTarget) {
     Choice best = BestNextToHero(hero, hx, hy, f, m);
+    // A hatch chosen when nothing else was left is still wanted.
+    if (best.slot == 0 && m.last.slot > 0) {
+      Choice last = BestNextToHero(hero, hx, hy, f, m, true);
+      if (last.slot == m.last.slot) best = last;
+    }
     if (best.slot == 0) return Key(kBotKeyBackspace, "cancel");
     if (SameAnchor(best.gx, best.gy, ActionTargetX, ActionTargetY))
       return Key(kBotKeyEnter, best.why, best.slot);
@@ -543,6 +555,10 @@ BotAction Decide(BotMemory& m) {
     return Key(kBotKeyBackspace, "stand");
   }
   for (int pass = 0; pass < 2; pass++) {
+    if (pass == 1 && st.canAct) {
+      Choice best = BestNextToHero(hero, hx, hy, f, m, true);
+      if (best.slot) return Click(best.gx, best.gy, "choose", best.slot);
+    }
     for (int tries = 0; tries < 6; tries++) {
       Choice goal = BestGoal(hero, hx, hy, st, pass == 1, f, m);
       if (goal.gx < 0) break;

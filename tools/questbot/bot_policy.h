@@ -100,6 +100,7 @@ enum BotValue {
   kValueLever = 18,        // a lever or a reveal: new ways
   kValueSearch = 12,       // a treasure card, for a healthy hero
   kValueWeakFight = 6,     // a monster, for a wounded hero (and as much more)
+  kValueFaction = 10,      // more for a monster of the faction the objective names
   kValueExplore = 10,      // a tile nobody has seen
   kValueHatch = 4,         // a hatch, when there is nothing else
 };
