@@ -155,6 +155,13 @@ TEST_F(BotPolicy, TheHeroWhoWoundsAMonsterBestWantsItMost) {
   EXPECT_LT(MonsterWant(1, 9), magical) << "a wounded hero holds back";
   Piece(2, "Dwarf", kSideHero, 7, 7);
   EXPECT_EQ(MonsterWant(1, 2), 0) << "never a friend";
+  // "Kill all frozen": the yeti before an orc as hard to wound.
+  Hero(2, 2, {8, -2, 2, 7, 6});
+  Piece(10, "Orc", kSideGreenskin, 8, 8, {7, 4, 2, 4, 1});
+  QuestHeader.qstdata[kQuestObjective] = 8;
+  EXPECT_GT(MonsterWant(1, 9), MonsterWant(1, 10));
+  QuestHeader.qstdata[kQuestObjective] = 1;
+  EXPECT_EQ(MonsterWant(1, 9), MonsterWant(1, 10));
 }
 
 TEST_F(BotPolicy, MonsterReachFollowsItsWalkWallsAndChoiceOfPrey) {

@@ -33,8 +33,7 @@ int Max(int a, int b) { return a > b ? a : b; }
 // What the party knows and holds, worked out once per decision.
 struct Facts {
   int objective = 0;
-  bool redKey = false, blueKey = false;            // some hero holds one
-  bool redDoorSeen = false, blueDoorSeen = false;  // a locked door beside a revealed tile
+  bool redKey = false, blueKey = false;  // some hero holds one
 };
 
 Facts GatherFacts() {
@@ -46,16 +45,6 @@ Facts GatherFacts() {
     if (o.inventory[kInvRedKeys] > 0) f.redKey = true;
     if (o.inventory[kInvBlueKeys] > 0) f.blueKey = true;
   }
-  for (int y = 0; y < kBoardH; y++)
-    for (int x = 0; x < kBoardW; x++)
-      for (int d = 0; d < 4; d += 2) {  // each edge once: the right and the lower one
-        int nx = x + kDir[d][0], ny = y + kDir[d][1];
-        if (!OnBoard(nx, ny) || (VisibilityMap[x][y] == 0 && VisibilityMap[nx][ny] == 0)) continue;
-        int field = EdgeDoorField(x, y, nx, ny);
-        if (field & kDoorHidden) continue;  // not drawn: nobody knows of it
-        if (field & kDoorRed) f.redDoorSeen = true;
-        if (field & kDoorBlue) f.blueDoorSeen = true;
-      }
   return f;
 }
 
@@ -65,7 +54,7 @@ bool ScriptWins(const ObjectRecord& o) {
          (type == kScriptGameEnd && o.scriptvar[kScriptX] < 1) || type == kScriptStairsDown;
 }
 
-// A key in o that the party lacks and a seen door needs (or that the objective needs).
+// A key in o that the party lacks (the objective's own key counts for more).
 int KeyWant(const ObjectRecord& o, const Facts& f) {
   int want = 0;
   if (o.inventory[kInvRedKeys] > 0 && !f.redKey) {
