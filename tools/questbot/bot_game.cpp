@@ -74,8 +74,13 @@ class BotPlayer : public BotInput {
   }
 
   void Message(const char* text) {
+    // A hero's walk message: his name, and the end every walk message has.
     size_t n = strlen(text), e = sizeof kTurnMessageEnd - 1;
-    if (n >= e && strcmp(text + n - e, kTurnMessageEnd) == 0) turnStarted_ = true;
+    const int hero = CurrentObject;
+    if (n >= e && strcmp(text + n - e, kTurnMessageEnd) == 0 && hero > 0 && hero < kMaxObjects &&
+        ObjectTable[hero].side == kSideHero &&
+        strncmp(text, ObjectTable[hero].name, strlen(ObjectTable[hero].name)) == 0)
+      turnStarted_ = true;
     if (log_ && *text) {  // the empty lines make room for the dice
       results_ += " | ";
       results_ += text;

@@ -44,10 +44,6 @@ class BotPlatform : public Platform {
     buttons_ = 1;
   }
   void ReleaseMouse() { buttons_ = 0; }
-  bool KeyPending() const { return key_ != 0; }
-  // Waits asked for since the last idle wait (a guard against rules that never ask
-  // for input again).
-  long WaitsSinceIdle() const { return waitsSinceIdle_; }
 
   void Wait(int ms) override;
   unsigned NowMs() override { return clock_; }

@@ -56,7 +56,8 @@ const char kHelp[] =
     "player for input.\n"
     "\n"
     "The datafile Dunmar.dat and the prefab table Dunmar.qpf are read from beside the\n"
-    "program (without the datafile every object counts as one tile).\n"
+    "program (without the datafile every object counts as one tile). The house rules\n"
+    "come from --preset alone: dunmar.cfg is not read.\n"
     "\n"
     "Exit codes: 0 every game ran and every quest met --require-win; 1 a quest fell\n"
     "short of it or a game got stuck; 2 bad arguments or a quest that cannot be read.\n";
