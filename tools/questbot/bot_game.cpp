@@ -1,0 +1,346 @@
+#include "bot_game.h"
+
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "bot_platform.h"
+#include "bot_policy.h"
+#include "core/colors.h"
+#include "core/game_data.h"
+#include "core/game_options.h"
+#include "core/message_log.h"
+#include "core/platform.h"
+#include "core/program_state.h"
+#include "core/random.h"
+#include "quest/prefab_file.h"
+#include "quest/quest_file.h"
+#include "quest/quest_model.h"
+#include "render/board_draw.h"
+#include "render/message_line.h"
+#include "render/render_bitmaps.h"
+#include "render/screen_hooks.h"
+#include "render/screen_layout.h"
+#include "render/screen_buttons.h"
+#include "rules/options_dialog.h"
+#include "rules/play_loop.h"
+#include "rules/play_state.h"
+
+namespace {
+
+// The walk message every hero turn begins with ("<name> make your move..." or
+// "<name>, your dice count is ..., make your move...").
+constexpr char kTurnMessageEnd[] = "make your move...";
+
+void Appendf(std::string* out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Appendf(std::string* out, const char* format, ...) {
+  char line[512];
+  va_list args;
+  va_start(args, format);
+  vsnprintf(line, sizeof line, format, args);
+  va_end(args);
+  *out += line;
+}
+
+const char* StateName(int state) {
+  switch (state) {
+    case kActionActed: return "acted";
+    case kActionMoving: return "moving";
+    case kActionChoosingTarget: return "choosing";
+    default: return "busy";
+  }
+}
+
+class BotPlayer;
+BotPlayer* gPlayer = nullptr;
+
+class BotPlayer : public BotInput {
+ public:
+  BotPlayer(const BotSettings& settings, std::string* log)
+      : platform(this), settings_(settings), log_(log) {}
+
+  BotPlatform platform;
+  BotMemory memory;
+  int rounds = 0;
+  long actions = 0;
+  bool roundLimit = false;
+  bool stuck = false;
+
+  void Line(const std::string& text) {
+    if (log_) *log_ += text + "\n";
+  }
+
+  void Message(const char* text) {
+    // A hero's walk message: his name, and the end every walk message has.
+    size_t n = strlen(text), e = sizeof kTurnMessageEnd - 1;
+    const int hero = CurrentObject;
+    if (n >= e && strcmp(text + n - e, kTurnMessageEnd) == 0 && hero > 0 && hero < kMaxObjects &&
+        ObjectTable[hero].side == kSideHero &&
+        strncmp(text, ObjectTable[hero].name, strlen(ObjectTable[hero].name)) == 0)
+      turnStarted_ = true;
+    if (log_ && *text) {  // the empty lines make room for the dice
+      results_ += " | ";
+      results_ += text;
+    }
+  }
+
+  void Idle() override {
+    platform.ReleaseMouse();
+    if (ExitRequest >= 2 || QuestOutcome != kQuestPlaying) return;
+    const int hero = CurrentObject;
+    if (hero <= 0 || hero >= kMaxObjects || ObjectTable[hero].side != kSideHero) return;
+    Flush();
+    if (turnStarted_) {
+      turnStarted_ = false;
+      if (hero <= lastTurnHero_) rounds++;
+      lastTurnHero_ = hero;
+      memory.NewTurn();
+      if (rounds > settings_.maxRounds) {
+        rounds = settings_.maxRounds;
+        roundLimit = true;
+        ExitRequest = 2;
+        Line("round limit reached");
+        return;
+      }
+      if (log_) {
+        const ObjectRecord& h = ObjectTable[hero];
+        std::string line;
+        Appendf(&line, "r%d %s#%d turn at %d,%d walk %d life %d/%d", rounds, h.name, hero,
+                HeroPositionX, HeroPositionY, WalkLeft, h.attribute[kLife],
+                h.attribute[kLifeMax]);
+        Line(line);
+      }
+    }
+    // The pass that just ran was the turn's last.
+    if (WalkLeft <= 0 && ActionState <= kActionRequested) return;
+
+    BotAction a;
+    if (memory.actions >= settings_.turnActionLimit) {
+      a.kind = BotAction::kKey;
+      a.key = kBotKeyBackspace;
+      a.why = "action limit";
+      memory.actions++;
+    } else {
+      a = ChooseBotAction(memory);
+    }
+    actions++;
+    if (log_) Describe(hero, a);
+    actingHero_ = hero;
+    if (a.kind == BotAction::kKey) {
+      platform.PressKey(a.key);
+    } else if (a.kind == BotAction::kClick) {
+      int sx = 0, sy = 0;
+      TileToScreen(a.tx, a.ty, &sx, &sy);
+      platform.PressMouse(sx, sy);
+    }
+  }
+
+  int Answer(const char* l1, const char* l2, const char* l3, const char* b1,
+             const char* b2) override {
+    int answer = BotAlertAnswer(b1, b2);
+    if (log_) {
+      results_ += " | [";
+      for (const char* l : {l1, l2, l3})
+        if (l && *l && strcmp(l, " ") != 0) {
+          std::string t = l;
+          size_t a = t.find_first_not_of(' '), b = t.find_last_not_of(' ');
+          if (a != std::string::npos) results_ += t.substr(a, b - a + 1) + " ";
+        }
+      results_ += "-> ";
+      results_ += answer == 1 ? b1 : b2;
+      results_ += "]";
+    }
+    return answer;
+  }
+
+  void Stalled() override {
+    stuck = true;
+    ExitRequest = 2;
+    Line("stuck: the rules stopped asking for input");
+  }
+
+  // Writes the last action with what came of it (or the lines printed without one).
+  void Flush() {
+    if (!log_) return;
+    if (!pending_.empty()) {
+      std::string line = pending_ + " ->";
+      if (!turnStarted_ && CurrentObject == actingHero_ && QuestOutcome == kQuestPlaying)
+        Appendf(&line, " %d,%d w%d %s", HeroPositionX, HeroPositionY, WalkLeft,
+                StateName(ActionState));
+      else
+        line += " turn over";
+      Line(line + results_);
+    } else if (!results_.empty()) {
+      Line(" " + results_.substr(1));
+    }
+    pending_.clear();
+    results_.clear();
+  }
+
+ private:
+  void Describe(int hero, const BotAction& a) {
+    const ObjectRecord& h = ObjectTable[hero];
+    pending_.clear();
+    Appendf(&pending_, "r%d %s#%d %d,%d w%d %s: ", rounds, h.name, hero, HeroPositionX,
+            HeroPositionY, WalkLeft, StateName(ActionState));
+    if (a.kind == BotAction::kClick)
+      Appendf(&pending_, "click %d,%d", a.tx, a.ty);
+    else
+      pending_ += BotKeyName(a.key);
+    Appendf(&pending_, " %s", a.why);
+    if (a.slot > 0 && a.slot < kMaxObjects)
+      Appendf(&pending_, " %s#%d", ObjectTable[a.slot].name, a.slot);
+    if (a.goalX >= 0) Appendf(&pending_, " %d,%d", a.goalX, a.goalY);
+  }
+
+  const BotSettings& settings_;
+  std::string* log_;
+  std::string pending_, results_;
+  bool turnStarted_ = false;
+  int lastTurnHero_ = kMaxObjects;
+  int actingHero_ = 0;
+};
+
+void BotMessageLine(const LoggedMessage& line) {
+  if (gPlayer) gPlayer->Message(line.text);
+  DrawMessageLine(line);
+}
+
+bool LoadQuestFile(const std::string& path, std::string* error) {
+  if (LoadQuest(path.c_str()) != 0) {
+    *error = "file not found";
+    return false;
+  }
+  if (QuestLoaded != 1 && MapRowsMissing >= kMapRowCount) {
+    *error = "not a quest file, or its map part is missing";
+    return false;
+  }
+  if (MapRowsMissing > 0) {
+    char why[96];
+    snprintf(why, sizeof why, "damaged: %d of its %d map rows are missing", MapRowsMissing,
+             kMapRowCount);
+    *error = why;
+    return false;
+  }
+  if (QuestLoaded != 1) {
+    *error = "not a quest file";
+    return false;
+  }
+  return true;
+}
+
+int CountOutcome(int playOutcome, const BotPlayer& player) {
+  if (player.stuck) return kBotStuck;
+  if (player.roundLimit) return kBotRoundLimit;
+  switch (playOutcome) {
+    case kQuestWon: return kBotVictory;
+    case kQuestLost: return kBotDefeat;
+    case kQuestLeft: return kBotLeft;
+    default: return kBotStuck;
+  }
+}
+
+}  // namespace
+
+const char* BotOutcomeName(int outcome) {
+  static const char* const kNames[kBotOutcomeCount] = {"victory", "defeat", "left",
+                                                       "round limit", "stuck"};
+  return outcome >= 0 && outcome < kBotOutcomeCount ? kNames[outcome] : "?";
+}
+
+bool QuestFileSource::Begin(std::string* error) { return LoadQuestFile(path_, error); }
+
+bool StartBotEnvironment(const char* argv0, const char* dataFolder, std::string* error,
+                         std::string* warning) {
+  UseSingleByteText();
+  if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+    *error = "the game library could not start";
+    return false;
+  }
+  set_color_depth(32);
+  set_color_conversion(COLORCONV_24_TO_32);
+  InitToolProgramPaths(argv0);
+  SetDefaultGameOptions();
+  char path[1024];
+  auto fileIn = [&](const char* name) {
+    if (dataFolder)
+      snprintf(path, sizeof path, "%s/%s", dataFolder, name);
+    else
+      ProgramFile(path, sizeof path, name);
+    return path;
+  };
+  LoadPrefabs(fileIn("Dunmar.qpf"));
+  if (PrefabCount <= 0 && warning)
+    *warning += std::string("no prefab table at ") + path +
+                ": wandering monsters and trap bombs cannot appear\n";
+  if (!LoadGameData(fileIn("Dunmar.dat")) && warning)
+    *warning += std::string("no datafile at ") + path + ": every object counts as one tile\n";
+  MakeInterfaceColors(GameOptions.background, GameOptions.highlite);
+  if (!CreateRenderBitmaps(800, 600)) {
+    *error = "not enough memory for the screen pictures";
+    return false;
+  }
+  InstallScreenHooks();
+  ResetQuest(true);
+  return true;
+}
+
+BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
+                          const BotSettings& settings, std::string* log) {
+  BotPlayer player(settings, log);
+  Platform& before = Sys();
+  const GameOptionsRecord optionsBefore = GameOptions;
+  SetPlatform(&player.platform);
+  gPlayer = &player;
+  SetMessageDisplay(BotMessageLine, PresentMessages);
+  ExitRequest = 0;
+  BotGameResult result;
+
+  if (log) Appendf(log, "game %d seed %u %s\n", game, seed, source.Name().c_str());
+  std::string error;
+  if (!source.Begin(&error)) {
+    player.Line("cannot play: " + error);
+  } else {
+    SetDefaultGameOptions();
+    ApplyOptionsPreset(settings.preset);
+    GameOptions.sound = 0;
+    GameOptions.developer = 0;
+    ResetPlayState();
+    ResetScreenLayout();
+    EditingFlag = 0;
+    ViewMode = 1;
+    player.memory.NewGame();
+    SeedRandom(seed);
+    int outcome = PlayQuest();
+    while (!player.stuck && !player.roundLimit && ExitRequest < 2 && source.Continue(outcome)) {
+      ResetPlayState();
+      outcome = PlayQuest();
+    }
+    player.Flush();
+    result.outcome = CountOutcome(outcome, player);
+  }
+  result.rounds = player.rounds;
+  result.actions = player.actions;
+  for (int s = 1; s < kMaxObjects; s++) {
+    const ObjectRecord& o = ObjectTable[s];
+    int x, y;
+    bool gone = s <= 4 && QuestHeader.heroes[s - 1] == kHeroLeftThroughEndpoint;
+    if (o.side != kSideHero || !(gone || FindObjectTile(s, &x, &y))) continue;
+    result.heroesAlive++;
+    result.gold += o.inventory[kInvGold];
+  }
+  if (log)
+    Appendf(log, "game %d end: %s, %d rounds, %d heroes alive, %d gold, %ld actions\n", game,
+            BotOutcomeName(result.outcome), result.rounds, result.heroesAlive, result.gold,
+            result.actions);
+
+  ExitRequest = 0;
+  gPlayer = nullptr;
+  InstallScreenHooks();
+  GameOptions = optionsBefore;
+  SetPlatform(&before);
+  return result;
+}

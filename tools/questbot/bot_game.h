@@ -1,0 +1,72 @@
+// One bot game: what is played (a quest file today; a campaign or the Magic Dungeon
+// later), the headless start of the game library, and the game itself, run by the
+// real play loop with the bot's platform in place of the player.
+#pragma once
+#include <cstdint>
+#include <string>
+
+enum BotOutcome {
+  kBotVictory = 0,
+  kBotDefeat,
+  kBotLeft,
+  kBotRoundLimit,
+  kBotStuck,  // the rules stopped asking for input, or the board could not be set up
+  kBotOutcomeCount,
+};
+// "victory", "defeat", "left", "round limit", "stuck".
+const char* BotOutcomeName(int outcome);
+
+struct BotSettings {
+  int maxRounds = 300;
+  int preset = 0;             // OptionsPreset: kPresetDefault or kPresetClassic
+  int turnActionLimit = 60;   // actions of one hero turn before the bot ends it
+};
+
+struct BotGameResult {
+  int outcome = kBotStuck;
+  int rounds = 0;       // rounds begun (every hero on the board had his turn in each)
+  int heroesAlive = 0;  // heroes not killed (on the board or gone through an endpoint)
+  int gold = 0;         // the gold they carry
+  long actions = 0;     // key presses and clicks of the bot
+};
+
+// What one game plays. A game begins with a fresh board; when a board ends, the source
+// may put the next one in memory (the next chapter with the party, the next level) and
+// the game goes on.
+class BotGameSource {
+ public:
+  virtual ~BotGameSource() = default;
+  // How the summary names it.
+  virtual const std::string& Name() const = 0;
+  // The first board of a game into memory; false with the reason when it cannot be.
+  virtual bool Begin(std::string* error) = 0;
+  // After a board ended with QuestOutcome outcome: true when another board is now in
+  // memory and the game goes on.
+  virtual bool Continue(int outcome) { return false; }
+};
+
+// A single quest file, played on its own.
+class QuestFileSource : public BotGameSource {
+ public:
+  explicit QuestFileSource(const std::string& path) : path_(path) {}
+  const std::string& Name() const override { return path_; }
+  bool Begin(std::string* error) override;
+
+ private:
+  std::string path_;
+};
+
+// Starts the game library without a display (memory pictures at 32 bits, the screen's
+// hooks) and loads the datafile and the prefab table from dataFolder, or from beside the
+// running program when it is null. A missing datafile leaves every object one tile in
+// size and is told in *warning. False with the reason in *error when the library cannot
+// start.
+bool StartBotEnvironment(const char* argv0, const char* dataFolder, std::string* error,
+                         std::string* warning);
+
+// Plays one game from source with the shared generator seeded with seed. The log, when
+// given, gets one line for the game, one per hero turn, one per action of the bot with
+// what came of it, and one for the end. The platform, the options and the screen's
+// hooks in force before are restored afterwards.
+BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
+                          const BotSettings& settings, std::string* log);

@@ -1,0 +1,249 @@
+// questbot: plays quests headless with the game's own rules, many times over, and tells
+// how often they are won.
+//
+//   questbot [--games N] [--seed S] [--max-rounds R] [--preset default|classic]
+//            [--log FILE] [--require-win PERCENT] QUEST...
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bot_game.h"
+#include "bot_platform.h"
+#include "core/platform.h"
+#include "rules/options_dialog.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitShortfall = 1;
+constexpr int kExitUsage = 2;
+
+const char kUsage[] =
+    "usage: questbot [--games N] [--seed S] [--max-rounds R] [--preset default|classic]\n"
+    "                [--log FILE] [--require-win PERCENT] QUEST...\n";
+
+const char kHelp[] =
+    "Plays each quest N times with the game's own rules, without a window, sound or\n"
+    "waiting, and tells how each game ended. A bot leads the heroes through the same\n"
+    "keys and mouse clicks a player has: it fights monsters next to it or coming for\n"
+    "it, explores towards unseen rooms, searches, picks up keys, drinks from healing\n"
+    "objects when wounded and goes for the quest's objective. Questions are answered\n"
+    "so that it never flees and never leaves.\n"
+    "\n"
+    "  --games N            games per quest, 1 to 100000 (default 10)\n"
+    "  --seed S             seed of the first game, 0 to 2147483647 (default 1);\n"
+    "                       game i (counted from 0) uses seed S + i\n"
+    "  --max-rounds R       a game still going after R rounds ends as a round limit,\n"
+    "                       1 to 100000 (default 300)\n"
+    "  --preset P           the house rules: default or classic, as the Options\n"
+    "                       dialog's presets (default: default)\n"
+    "  --log FILE           writes every action of the bot and what came of it, one\n"
+    "                       per line; the same arguments always give the same file\n"
+    "  --require-win P      every quest must be won in at least P percent of its games,\n"
+    "                       0 to 100\n"
+    "  --help               this text\n"
+    "\n"
+    "Each game prints one line: the quest, the game number and seed, the outcome\n"
+    "(victory, defeat, left, round limit, stuck), the rounds played, the heroes alive\n"
+    "and their gold. Each quest then prints a summary: victories, defeats, round\n"
+    "limits and the median rounds. A game is stuck when the rules stopped asking the\n"
+    "player for input.\n"
+    "\n"
+    "The datafile Dunmar.dat and the prefab table Dunmar.qpf are read from beside the\n"
+    "program (without the datafile every object counts as one tile). The house rules\n"
+    "come from --preset alone: dunmar.cfg is not read.\n"
+    "\n"
+    "Exit codes: 0 every game ran and every quest met --require-win; 1 a quest fell\n"
+    "short of it or a game got stuck; 2 bad arguments or a quest that cannot be read.\n";
+
+struct Arguments {
+  int games = 10;
+  long seed = 1;
+  int maxRounds = 300;
+  int preset = kPresetDefault;
+  const char* logPath = nullptr;
+  int requireWin = -1;  // -1: none
+  std::vector<std::string> quests;
+};
+
+int Usage(const char* problem, const char* detail) {
+  fprintf(stderr, "questbot: %s%s%s\n%s", problem, detail ? ": " : "", detail ? detail : "",
+          kUsage);
+  return kExitUsage;
+}
+
+bool ParseNumber(const char* text, long lo, long hi, long& out) {
+  if (!text || !*text) return false;
+  errno = 0;
+  char* end = nullptr;
+  long v = strtol(text, &end, 10);
+  if (errno != 0 || *end != '\0' || end == text || v < lo || v > hi) return false;
+  out = v;
+  return true;
+}
+
+// Returns -1 when the arguments are fine, else the exit code to end with.
+int ParseArguments(int argc, char** argv, Arguments& a) {
+  for (int i = 1; i < argc; i++) {
+    const char* arg = argv[i];
+    if (strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0) {
+      printf("%s\n%s", kUsage, kHelp);
+      return kExitOk;
+    }
+    const bool takesValue = strcmp(arg, "--games") == 0 || strcmp(arg, "--seed") == 0 ||
+                            strcmp(arg, "--max-rounds") == 0 || strcmp(arg, "--preset") == 0 ||
+                            strcmp(arg, "--log") == 0 || strcmp(arg, "--require-win") == 0;
+    if (takesValue) {
+      if (i + 1 >= argc) return Usage("missing value for", arg);
+      const char* value = argv[++i];
+      auto number = [&](long lo, long hi, long& out) {
+        if (ParseNumber(value, lo, hi, out)) return true;
+        char detail[200];
+        snprintf(detail, sizeof detail, "%s %s (expected a whole number from %ld to %ld)", arg,
+                 value, lo, hi);
+        Usage("bad value", detail);
+        return false;
+      };
+      long v = 0;
+      if (strcmp(arg, "--games") == 0) {
+        if (!number(1, 100000, v)) return kExitUsage;
+        a.games = static_cast<int>(v);
+      } else if (strcmp(arg, "--seed") == 0) {
+        if (!number(0, INT_MAX, v)) return kExitUsage;
+        a.seed = v;
+      } else if (strcmp(arg, "--max-rounds") == 0) {
+        if (!number(1, 100000, v)) return kExitUsage;
+        a.maxRounds = static_cast<int>(v);
+      } else if (strcmp(arg, "--require-win") == 0) {
+        if (!number(0, 100, v)) return kExitUsage;
+        a.requireWin = static_cast<int>(v);
+      } else if (strcmp(arg, "--preset") == 0) {
+        if (strcmp(value, "default") == 0)
+          a.preset = kPresetDefault;
+        else if (strcmp(value, "classic") == 0)
+          a.preset = kPresetClassic;
+        else
+          return Usage("bad value", (std::string("--preset ") + value +
+                                     " (expected default or classic)").c_str());
+      } else {
+        if (!*value) return Usage("bad value", "--log needs a file name");
+        a.logPath = value;
+      }
+      continue;
+    }
+    if (arg[0] == '-' && arg[1] != '\0') return Usage("unknown option", arg);
+    a.quests.push_back(arg);
+  }
+  if (a.quests.empty()) return Usage("no quest given", nullptr);
+  return -1;
+}
+
+// The middle of the sorted values (the mean of the two middle ones for an even count),
+// in tenths.
+int MedianTenths(std::vector<int> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  size_t n = v.size();
+  return n % 2 ? v[n / 2] * 10 : (v[n / 2 - 1] + v[n / 2]) * 5;
+}
+
+std::string Tenths(int t) {
+  char text[32];
+  if (t % 10)
+    snprintf(text, sizeof text, "%d.%d", t / 10, t % 10);
+  else
+    snprintf(text, sizeof text, "%d", t / 10);
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Arguments args;
+  int early = ParseArguments(argc, argv, args);
+  if (early >= 0) return early;
+
+  std::string error, warning;
+  if (!StartBotEnvironment(argv[0], nullptr, &error, &warning)) {
+    fprintf(stderr, "questbot: %s\n", error.c_str());
+    return kExitUsage;
+  }
+  if (!warning.empty()) fprintf(stderr, "questbot: %s", warning.c_str());
+
+  // Every quest must be readable before any game is played.
+  std::vector<std::unique_ptr<BotGameSource>> sources;
+  {
+    BotPlatform quiet(nullptr);
+    Platform& before = Sys();
+    SetPlatform(&quiet);
+    for (const std::string& q : args.quests) {
+      sources.push_back(std::make_unique<QuestFileSource>(q));
+      if (!sources.back()->Begin(&error)) {
+        SetPlatform(&before);
+        fprintf(stderr, "questbot: cannot play %s: %s\n", q.c_str(), error.c_str());
+        return kExitUsage;
+      }
+    }
+    SetPlatform(&before);
+  }
+
+  FILE* log = nullptr;
+  if (args.logPath) {
+    log = fopen(args.logPath, "w");
+    if (!log) {
+      fprintf(stderr, "questbot: cannot write the log %s: %s\n", args.logPath, strerror(errno));
+      return kExitUsage;
+    }
+  }
+
+  BotSettings settings;
+  settings.maxRounds = args.maxRounds;
+  settings.preset = args.preset;
+  int code = kExitOk;
+  for (auto& source : sources) {
+    const char* name = source->Name().c_str();
+    int counts[kBotOutcomeCount] = {};
+    std::vector<int> rounds, wonRounds;
+    for (int i = 0; i < args.games; i++) {
+      const uint32_t seed = static_cast<uint32_t>(args.seed + i);
+      std::string text;
+      BotGameResult r = PlayBotGame(*source, i, seed, settings, log ? &text : nullptr);
+      if (log) {
+        fwrite(text.data(), 1, text.size(), log);
+        fflush(log);
+      }
+      counts[r.outcome]++;
+      rounds.push_back(r.rounds);
+      if (r.outcome == kBotVictory) wonRounds.push_back(r.rounds);
+      printf("%s game %d seed %u: %s, %d rounds, %d heroes alive, %d gold\n", name, i, seed,
+             BotOutcomeName(r.outcome), r.rounds, r.heroesAlive, r.gold);
+      fflush(stdout);
+    }
+    const int won = counts[kBotVictory];
+    const int percent = won * 100 / args.games;
+    std::string summary;
+    printf("%s: %d games, %d victories (%d%%), %d defeats, %d round limits, %d left", name,
+           args.games, won, percent, counts[kBotDefeat], counts[kBotRoundLimit],
+           counts[kBotLeft]);
+    if (counts[kBotStuck]) printf(", %d stuck", counts[kBotStuck]);
+    printf(", median %s rounds", Tenths(MedianTenths(rounds)).c_str());
+    if (!wonRounds.empty()) printf(" (%s when won)", Tenths(MedianTenths(wonRounds)).c_str());
+    if (args.requireWin >= 0) {
+      // Compared exactly: won / games >= required / 100.
+      bool met = won * 100 >= args.requireWin * args.games;
+      printf(", %d%% required: %s", args.requireWin, met ? "met" : "FELL SHORT");
+      if (!met) code = kExitShortfall;
+    }
+    printf("\n");
+    fflush(stdout);
+    if (counts[kBotStuck]) code = kExitShortfall;
+  }
+  if (log) fclose(log);
+  return code;
+}
