@@ -20,12 +20,7 @@ SavedGameChooser ChooseSavedGame = SavedGameDialog;
 
 namespace {
 
-struct MenuEntry {
-  int key;
-  const char* label;
-};
-
-const MenuEntry kEntries[6] = {
+const MenuButton kEntries[6] = {
     {'1', "RESUME PLAY"}, {'2', "BRIEFING.."}, {'3', "LOAD GAME"},
     {'4', "SAVE GAME"},   {'5', "OPTIONS.."},  {'X', "EXIT"},
 };
@@ -65,21 +60,8 @@ void BuildGameMenu(DIALOG* items) {
   L.DialogX = ScreenLayout.boardX + (kBoardBitmapW - L.DialogW) / 2;
   L.DialogY = ScreenLayout.boardY + (kBoardBitmapH - L.DialogH) / 2;
 
-  for (int i = 0; i < kGameMenuItemCount; i++) items[i] = DIALOG{};
-  auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
-                 const char* text) { SetDialogItem(items[i], proc, x, y, w, h, key, flags, text); };
-  set(kGameMenuBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, "Gamemenu");
   // Three pairs: going on (resume, briefing), the saved games, settings and leaving.
-  int x = L.DialogX + 2 * L.Spacing;
-  int y = L.DialogY + L.TitleBarHeight + 2 * L.Spacing;
-  for (int i = 0; i < 6; i++) {
-    if (i == 2 || i == 4) y += L.Spacing;
-    set(kGameMenuResume + i, ButtonProc, x, y, L.ButtonW, L.ButtonH, kEntries[i].key, D_EXIT,
-        kEntries[i].label);
-    y += L.ButtonH + L.Spacing;
-  }
-  set(kGameMenuWatcher, ExitWatcherProc, 0, 0, 0, 0, 0, 0, nullptr);
-  // The last item stays empty: the end of the dialog.
+  FillMenuDialog(items, "Gamemenu", kEntries, 6, {2, 4});
 }
 
 int GameMenu() {

@@ -24,12 +24,7 @@ ChapterPlayer PlayChapter = PlayQuest;
 
 namespace {
 
-struct MenuEntry {
-  int key;
-  const char* label;
-};
-
-const MenuEntry kEntries[7] = {
+const MenuButton kEntries[7] = {
     {'1', "PLAY QUEST"},   {'2', "THE DUNGEON"}, {'3', "EDIT QUEST"}, {'4', "HALL OF FAME"},
     {'5', "GAME MANUAL"},  {'6', "OPTIONS.."},   {'X', "EXIT"},
 };
@@ -122,21 +117,8 @@ void BuildMainMenu(DIALOG* items) {
   L.DialogW = L.ButtonW + 4 * L.Spacing;
   L.DialogH = L.TitleBarHeight + 7 * L.ButtonH + 12 * L.Spacing;
 
-  for (int i = 0; i < kMenuItemCount; i++) items[i] = DIALOG{};
-  auto set = [&](int i, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
-                 const char* text) { SetDialogItem(items[i], proc, x, y, w, h, key, flags, text); };
-  set(kMenuBox, ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, "Mainmenu");
   // Three groups of buttons: play (1-3), look up (4-5), settings and leaving (6-7).
-  int x = L.DialogX + 2 * L.Spacing;
-  int y = L.DialogY + L.TitleBarHeight + 2 * L.Spacing;
-  for (int i = 0; i < 7; i++) {
-    if (i == 3 || i == 5) y += L.Spacing;
-    set(kMenuPlayQuest + i, ButtonProc, x, y, L.ButtonW, L.ButtonH, kEntries[i].key, D_EXIT,
-        kEntries[i].label);
-    y += L.ButtonH + L.Spacing;
-  }
-  set(kMenuWatcher, ExitWatcherProc, 0, 0, 0, 0, 0, 0, nullptr);
-  // items[9] stays empty: the end of the dialog.
+  FillMenuDialog(items, "Mainmenu", kEntries, 7, {3, 5});
 }
 
 int ActOnMainMenuChoice(int choice) {

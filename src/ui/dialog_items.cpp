@@ -150,6 +150,23 @@ void SetDialogItem(DIALOG& d, DIALOG_PROC proc, int x, int y, int w, int h, int 
   d.dp = const_cast<char*>(text);
 }
 
+void FillMenuDialog(DIALOG* items, const char* title, const MenuButton* buttons, int count,
+                    std::initializer_list<int> groupStarts) {
+  const DialogLayoutValues& L = DialogLayout;
+  SetDialogItem(items[0], ShadowBoxProc, L.DialogX, L.DialogY, L.DialogW, L.DialogH, 0, 0, title);
+  int x = L.DialogX + 2 * L.Spacing;
+  int y = L.DialogY + L.TitleBarHeight + 2 * L.Spacing;
+  for (int i = 0; i < count; i++) {
+    for (int start : groupStarts)
+      if (i == start) y += L.Spacing;
+    SetDialogItem(items[1 + i], ButtonProc, x, y, L.ButtonW, L.ButtonH, buttons[i].key, D_EXIT,
+                  buttons[i].label);
+    y += L.ButtonH + L.Spacing;
+  }
+  SetDialogItem(items[count + 1], ExitWatcherProc, 0, 0, 0, 0, 0, 0, nullptr);
+  items[count + 2] = DIALOG{};
+}
+
 int ButtonProc(int msg, DIALOG* d, int c) {
   switch (msg) {
     case MSG_KEY:

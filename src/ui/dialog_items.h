@@ -4,12 +4,25 @@
 #pragma once
 #include <allegro.h>
 
+#include <initializer_list>
+
 // Push button; also the library's alert and file-selector buttons. A shortcut key
 // shows the button pressed for a moment before it acts; both key and click play
 // the click sound.
 // Fills one dialog item in the interface's colours (the other fields cleared).
 void SetDialogItem(DIALOG& d, DIALOG_PROC proc, int x, int y, int w, int h, int key, int flags,
                    const char* text);
+
+// A menu: a titled box with a column of exit buttons in groups, and the exit watcher.
+struct MenuButton {
+  int key;
+  const char* label;
+};
+// Fills items[0] with the box (the layout's dialog rectangle), items[1..count] with the
+// buttons (the layout's button size and spacing, one spacing more before each index in
+// groupStarts) and items[count + 1] with the watcher; the item after stays empty.
+void FillMenuDialog(DIALOG* items, const char* title, const MenuButton* buttons, int count,
+                    std::initializer_list<int> groupStarts);
 
 int ButtonProc(int msg, DIALOG* d, int c);
 // A flat text choice without frame, its label right-aligned to end at x + w.
