@@ -135,3 +135,43 @@ TEST(BotGame, AQuestThatCannotBeReadIsNotPlayed) {
 }
 
 }  // namespace
+
+namespace {
+
+// The bot's shopping: two potions each, then weapons or armour until nobody can pay;
+// the fallen buy nothing.
+TEST(BotShop, BuysPotionsFirstThenWeaponOrArmour) {
+  TestPlatform().Reset();
+  RockBoard();
+  Room(2, 2, 8, 8);
+  struct Case {
+    const char* name;
+    PieceValues values;
+    int gold;
+    int life, off, def, goldLeft;  // afterwards
+  } const cases[] = {
+      // The Armory: potion 30, sword 110; two swords after the potions.
+      {"Barbarian", {6, 3, 2, 8, 4}, 300, 10, 5, 2, 20},
+      // The Alchemist's Shop: potion 20; the staff (140) is too dear, the shield is not.
+      {"Wizard", {6, -3, 1, 6, 7}, 150, 8, -3, 2, 10},
+      // Not even a potion.
+      {"Dwarf", {5, 2, 2, 8, 3}, 20, 8, 2, 2, 20},
+      // Killed: he buys nothing.
+      {"Elf", {6, 2, 2, 0, 5}, 500, 0, 2, 2, 500},
+  };
+  for (int k = 1; k <= 4; k++) {
+    const Case& c = cases[k - 1];
+    Piece(k, c.name, kSideHero, 2 + k, 4, c.values).inventory[kInvGold] = c.gold;
+  }
+  EXPECT_EQ(BotShop(), 7);
+  for (int k = 1; k <= 4; k++) {
+    const Case& c = cases[k - 1];
+    const ObjectRecord& h = ObjectTable[k];
+    EXPECT_EQ(h.attribute[kLife], c.life) << c.name;
+    EXPECT_EQ(h.attribute[kOff], c.off) << c.name;
+    EXPECT_EQ(h.attribute[kDef], c.def) << c.name;
+    EXPECT_EQ(h.inventory[kInvGold], c.goldLeft) << c.name;
+  }
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -70,7 +71,7 @@ TEST_F(Questbot, BadArgumentsExitWithTwoAndSayWhy) {
       {"--require-win 101 " + quest, "bad value"},
       {"--preset hard " + quest, "bad value"},
       {"--log", "missing value for: --log"},
-      {"--campaign " + quest, "unknown option: --campaign"},
+      {"--campain " + quest, "unknown option: --campain"},
   };
   for (const Case& c : cases) {
     ToolRun r = Run(c.args);
@@ -85,7 +86,7 @@ TEST_F(Questbot, HelpExplainsEveryOption) {
   ToolRun r = Run("--help");
   EXPECT_EQ(r.code, 0);
   for (const char* word : {"--games", "--seed", "--max-rounds", "--preset", "classic", "--log",
-                           "--require-win", "Exit codes", "round limit"})
+                           "--require-win", "--campaign", "Exit codes", "round limit"})
     EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
@@ -153,6 +154,78 @@ TEST_P(ShippedQuest, IsWonInAtLeastHalfOfTwentyGames) {
 INSTANTIATE_TEST_SUITE_P(DataQuests, ShippedQuest,
                          ::testing::Values("lanterncrypt.qst", "wintercrown.qst",
                                            "wintercrown.q02", "wintercrown.q03"));
+
+// The chapter lines a campaign game printed, in order: chapter, outcome, experience.
+struct ChapterLine {
+  int chapter;
+  std::string outcome;
+  long experience;
+};
+std::vector<ChapterLine> ChaptersOf(const std::string& out, const std::string& prefix) {
+  std::vector<ChapterLine> found;
+  std::istringstream in(out);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind(prefix + " chapter ", 0) != 0) continue;
+    ChapterLine c{};
+    char outcome[32] = {};
+    int rounds = 0, alive = 0;
+    long gold = 0;
+    const std::string rest = line.substr(prefix.size());
+    EXPECT_EQ(sscanf(rest.c_str(), " chapter %d: %31[a-z ], %d rounds, %d heroes alive, %ld "
+                                   "experience, %ld gold",
+                     &c.chapter, outcome, &rounds, &alive, &c.experience, &gold),
+              6)
+        << line;
+    c.outcome = outcome;
+    found.push_back(c);
+  }
+  return found;
+}
+
+// The shipped campaign: every chapter in order with the party, which gains experience
+// from chapter to chapter; --require-win counts whole campaigns.
+TEST_F(Questbot, ACampaignIsPlayedChapterByChapterWithTheParty) {
+  const std::string quest = DataQuest("wintercrown.qst");
+  ToolRun r = Run("--campaign --games 2 --seed 1 --require-win 100 " + quest);
+  EXPECT_EQ(r.code, 0) << r.out << r.err;
+  for (int game = 0; game < 2; game++) {
+    const std::string prefix =
+        quest + " game " + std::to_string(game) + " seed " + std::to_string(1 + game);
+    std::vector<ChapterLine> chapters = ChaptersOf(r.out, prefix);
+    ASSERT_EQ(chapters.size(), 3u) << r.out;
+    for (int i = 0; i < 3; i++) {
+      EXPECT_EQ(chapters[i].chapter, i + 1) << r.out;
+      EXPECT_EQ(chapters[i].outcome, "victory") << r.out;
+      if (i > 0) {
+        EXPECT_GT(chapters[i].experience, chapters[i - 1].experience) << r.out;
+      }
+    }
+    EXPECT_NE(r.out.find(prefix + ": all 3 chapters won"), std::string::npos) << r.out;
+  }
+  EXPECT_NE(SummaryOf(r.out, quest).find("2 games, 2 campaigns won (100%)"), std::string::npos)
+      << r.out;
+}
+
+// A campaign whose second chapter is missing ends after the first, says why, and does
+// not count as won.
+TEST_F(Questbot, ACampaignEndsAtAMissingChapter) {
+  const std::string quest = folder_.File("wintercrown.qst");
+  WriteText(quest, ReadText(DataQuest("wintercrown.qst")));
+  ToolRun r = Run("--campaign --games 1 --seed 1 --require-win 1 " + quest);
+  EXPECT_EQ(r.code, 1) << r.out << r.err;
+  const std::string prefix = quest + " game 0 seed 1";
+  std::vector<ChapterLine> chapters = ChaptersOf(r.out, prefix);
+  ASSERT_EQ(chapters.size(), 1u) << r.out;
+  EXPECT_EQ(chapters[0].outcome, "victory");
+  EXPECT_NE(r.out.find(prefix + ": the campaign ends here: " + folder_.File("wintercrown.q02") +
+                       ": file not found"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find(prefix + ": furthest chapter won 1"), std::string::npos) << r.out;
+  EXPECT_NE(SummaryOf(r.out, quest).find("0 campaigns won (0%)"), std::string::npos) << r.out;
+  EXPECT_NE(SummaryOf(r.out, quest).find("1% required: FELL SHORT"), std::string::npos) << r.out;
+}
 
 // A hero without offence, shut in with an orc: he can never win.
 void BuildHopelessQuest(const std::string& path) {

@@ -9,6 +9,9 @@
 
 #include "bot_platform.h"
 #include "bot_policy.h"
+#include "campaign/party.h"
+#include "campaign/quest_screen.h"
+#include "campaign/shop.h"
 #include "core/colors.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
@@ -19,6 +22,7 @@
 #include "quest/prefab_file.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
+#include "quest/quest_paths.h"
 #include "render/board_draw.h"
 #include "render/message_line.h"
 #include "render/render_bitmaps.h"
@@ -68,6 +72,14 @@ class BotPlayer : public BotInput {
   long actions = 0;
   bool roundLimit = false;
   bool stuck = false;
+
+  // A new board: its rounds are counted from the first, the bot forgets the last one.
+  void NewBoard() {
+    rounds = 0;
+    turnStarted_ = false;
+    lastTurnHero_ = kMaxObjects;
+    memory.NewGame();
+  }
 
   void Line(const std::string& text) {
     if (log_) *log_ += text + "\n";
@@ -232,6 +244,20 @@ bool LoadQuestFile(const std::string& path, std::string* error) {
   return true;
 }
 
+// The heroes not killed (on the board or gone through an endpoint) and their gold.
+void CountHeroes(int* alive, int* gold) {
+  *alive = 0;
+  *gold = 0;
+  for (int s = 1; s < kMaxObjects; s++) {
+    const ObjectRecord& o = ObjectTable[s];
+    int x, y;
+    bool gone = s <= 4 && QuestHeader.heroes[s - 1] == kHeroLeftThroughEndpoint;
+    if (o.side != kSideHero || !(gone || FindObjectTile(s, &x, &y))) continue;
+    ++*alive;
+    *gold += o.inventory[kInvGold];
+  }
+}
+
 int CountOutcome(int playOutcome, const BotPlayer& player) {
   if (player.stuck) return kBotStuck;
   if (player.roundLimit) return kBotRoundLimit;
@@ -243,7 +269,111 @@ int CountOutcome(int playOutcome, const BotPlayer& player) {
   }
 }
 
+// The shop goods the bot buys (their places in both shops).
+constexpr int kGoodWeapon = 1;
+constexpr int kGoodArmour = 2;
+constexpr int kGoodPotion = 3;
+constexpr int kBotPotions = 2;
+
+bool OnBoardHero(int k) {
+  const ObjectRecord& h = ObjectTable[k];
+  return h.side == kSideHero && !IsFreeSlot(h) && h.attribute[kLife] > 0;
+}
+
+int Strength(const ObjectRecord& h) {
+  const int off = h.attribute[kOff];
+  return h.attribute[kLifeMax] + (off < 0 ? -off : off) + h.attribute[kDef];
+}
+
+// A refused purchase changes nothing (the shop says why in the message line).
+bool Buy(int hero, int good) { return BuyGood(hero, good) == kShopBought; }
+
+// The file of chapter number beside the first one: its extension replaced.
+std::string ChapterPath(const std::string& first, int number) {
+  std::string path = first;
+  size_t slash = path.rfind('/');
+  size_t dot = path.rfind('.');
+  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) path.erase(dot);
+  char ext[8];
+  QuestExtension(ext, number);
+  return path + ext;
+}
+
 }  // namespace
+
+int BotShop() {
+  int bought = 0;
+  for (int k = 1; k <= kPartySize; k++)
+    for (int n = 0; n < kBotPotions && OnBoardHero(k) && Buy(k, kGoodPotion); n++) bought++;
+  // The weakest hero who may still afford something tries the weapon, then the armour
+  // (the weapon is the dearer in both shops); who can afford neither is done. Every
+  // purchase takes gold, so this ends; the bound is there all the same.
+  bool done[kPartySize + 1] = {};
+  for (int guard = 0; guard < 1000; guard++) {
+    int weakest = 0;
+    for (int k = 1; k <= kPartySize; k++)
+      if (!done[k] && OnBoardHero(k) &&
+          (weakest == 0 || Strength(ObjectTable[k]) < Strength(ObjectTable[weakest])))
+        weakest = k;
+    if (weakest == 0) break;
+    if (Buy(weakest, kGoodWeapon) || Buy(weakest, kGoodArmour))
+      bought++;
+    else
+      done[weakest] = true;
+  }
+  return bought;
+}
+
+bool CampaignSource::Begin(std::string* error) {
+  stop_.clear();
+  allWon_ = false;
+  EmptyParty();
+  return LoadQuestFile(path_, error);
+}
+
+bool CampaignSource::Start(std::string* error) {
+  bool selected[4];
+  if (!PrepareQuestStart(selected)) {
+    *error = "the quest has not four heroes";
+    return false;
+  }
+  // The bot checks every hero, as a player may.
+  for (int k = 1; k <= kPartySize; k++) QuestHeader.heroes[k - 1] = kHeroInPlay;
+  BotShop();
+  return true;
+}
+
+void CampaignSource::Settle(int outcome) {
+  if (outcome == kQuestWon) PayVictoryRewards();
+  if (outcome == kQuestWon || outcome == kQuestLost) CarryPartyOver();
+}
+
+bool CampaignSource::Continue(int outcome) {
+  stop_.clear();
+  if (outcome != kQuestWon) return false;
+  if (QuestHeader.chapter >= QuestHeader.chapters) {
+    allWon_ = true;
+    return false;
+  }
+  const int number = QuestHeader.chapter + 1;
+  const std::string path = ChapterPath(path_, number);
+  std::string error;
+  if (!LoadQuestFile(path, &error)) {
+    stop_ = path + ": " + error;
+    return false;
+  }
+  if (QuestHeader.chapter != number) {
+    char why[64];
+    snprintf(why, sizeof why, ": holds chapter %d, not chapter %d", QuestHeader.chapter, number);
+    stop_ = path + why;
+    return false;
+  }
+  if (!Start(&error)) {
+    stop_ = path + ": " + error;
+    return false;
+  }
+  return true;
+}
 
 const char* BotOutcomeName(int outcome) {
   static const char* const kNames[kBotOutcomeCount] = {"victory", "defeat", "left",
@@ -314,24 +444,42 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
     ViewMode = 1;
     player.memory.NewGame();
     SeedRandom(seed);
-    int outcome = PlayQuest();
-    while (!player.stuck && !player.roundLimit && ExitRequest < 2 && source.Continue(outcome)) {
-      ResetPlayState();
-      outcome = PlayQuest();
+    std::string startError;
+    if (!source.Start(&startError)) {
+      player.Line("cannot play: " + startError);
+    } else {
+      for (;;) {
+        player.NewBoard();
+        const int outcome = PlayQuest();
+        player.Flush();
+        BotBoardResult board;
+        board.chapter = QuestHeader.chapter;
+        board.outcome = CountOutcome(outcome, player);
+        board.rounds = player.rounds;
+        CountHeroes(&board.heroesAlive, &result.gold);
+        result.heroesAlive = board.heroesAlive;
+        result.rounds += player.rounds;
+        result.outcome = board.outcome;
+        source.Settle(outcome);
+        for (int k = 1; k <= 4; k++) {
+          const ObjectRecord& h = ObjectTable[k];
+          if (h.side != kSideHero || IsFreeSlot(h) || h.attribute[kLife] <= 0) continue;
+          board.experience += h.exp;
+          board.gold += h.inventory[kInvGold];
+        }
+        result.boards.push_back(board);
+        if (log)
+          Appendf(log, "board %d (chapter %d): %s, %d rounds, %d heroes alive, %ld experience, "
+                  "%ld gold\n", static_cast<int>(result.boards.size()), board.chapter,
+                  BotOutcomeName(board.outcome), board.rounds, board.heroesAlive,
+                  board.experience, board.gold);
+        if (player.stuck || player.roundLimit || ExitRequest >= 2 || !source.Continue(outcome))
+          break;
+        ResetPlayState();
+      }
     }
-    player.Flush();
-    result.outcome = CountOutcome(outcome, player);
   }
-  result.rounds = player.rounds;
   result.actions = player.actions;
-  for (int s = 1; s < kMaxObjects; s++) {
-    const ObjectRecord& o = ObjectTable[s];
-    int x, y;
-    bool gone = s <= 4 && QuestHeader.heroes[s - 1] == kHeroLeftThroughEndpoint;
-    if (o.side != kSideHero || !(gone || FindObjectTile(s, &x, &y))) continue;
-    result.heroesAlive++;
-    result.gold += o.inventory[kInvGold];
-  }
   if (log)
     Appendf(log, "game %d end: %s, %d rounds, %d heroes alive, %d gold, %ld actions\n", game,
             BotOutcomeName(result.outcome), result.rounds, result.heroesAlive, result.gold,

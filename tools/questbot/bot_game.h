@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 enum BotOutcome {
   kBotVictory = 0,
@@ -22,12 +23,23 @@ struct BotSettings {
   int turnActionLimit = 60;   // actions of one hero turn before the bot ends it
 };
 
-struct BotGameResult {
+// One board of a game: a chapter of a campaign, or the quest itself.
+struct BotBoardResult {
+  int chapter = 0;      // the chapter number the quest file gives
   int outcome = kBotStuck;
+  int rounds = 0;
+  int heroesAlive = 0;
+  long experience = 0;  // of the four heroes, after what the board ended with was settled
+  long gold = 0;
+};
+
+struct BotGameResult {
+  int outcome = kBotStuck;  // of the last board
   int rounds = 0;       // rounds begun (every hero on the board had his turn in each)
   int heroesAlive = 0;  // heroes not killed (on the board or gone through an endpoint)
   int gold = 0;         // the gold they carry
   long actions = 0;     // key presses and clicks of the bot
+  std::vector<BotBoardResult> boards;  // one per board played, in order
 };
 
 // What one game plays. A game begins with a fresh board; when a board ends, the source
@@ -40,6 +52,13 @@ class BotGameSource {
   virtual const std::string& Name() const = 0;
   // The first board of a game into memory; false with the reason when it cannot be.
   virtual bool Begin(std::string* error) = 0;
+  // After the generator is seeded, before the first board is played: the briefing's
+  // part (heroes brought in, shopping).
+  // False with the reason when the board cannot be set out.
+  virtual bool Start(std::string* error) { return true; }
+  // After a board ended with QuestOutcome outcome, before it is counted: the result's
+  // part (rewards, the party carried over).
+  virtual void Settle(int outcome) {}
   // After a board ended with QuestOutcome outcome: true when another board is now in
   // memory and the game goes on.
   virtual bool Continue(int outcome) { return false; }
@@ -55,6 +74,34 @@ class QuestFileSource : public BotGameSource {
  private:
   std::string path_;
 };
+
+// A campaign: its first chapter file (".qst"), then ".q02", ".q03" ... beside it, played
+// in order with the party as the game carries it between chapters. The bot checks all
+// four heroes at every briefing and shops by BotShop. A lost chapter, or one whose file
+// is missing, damaged or holds another chapter, ends the game.
+class CampaignSource : public BotGameSource {
+ public:
+  explicit CampaignSource(const std::string& path) : path_(path) {}
+  const std::string& Name() const override { return path_; }
+  bool Begin(std::string* error) override;
+  bool Start(std::string* error) override;
+  void Settle(int outcome) override;
+  bool Continue(int outcome) override;
+  // Why the last Continue ended the game when a chapter was due ("" otherwise).
+  const std::string& Stop() const { return stop_; }
+  // True when the last game won the campaign's last chapter.
+  bool AllWon() const { return allWon_; }
+
+ private:
+  std::string path_, stop_;
+  bool allWon_ = false;
+};
+
+// The bot's shopping for the four heroes on the board: each buys potions first (up to
+// two), then, while any hero can pay for his shop's weapon or armour, the weakest of
+// those who can (least life, offence and defence together) buys the dearer of the two
+// he can afford. Answers the number of goods bought.
+int BotShop();
 
 // Starts the game library without a display (memory pictures at 32 bits, the screen's
 // hooks) and loads the datafile and the prefab table from dataFolder, or from beside the

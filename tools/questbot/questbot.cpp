@@ -2,7 +2,7 @@
 // how often they are won.
 //
 //   questbot [--games N] [--seed S] [--max-rounds R] [--preset default|classic]
-//            [--log FILE] [--require-win PERCENT] QUEST...
+//            [--log FILE] [--require-win PERCENT] [--campaign] QUEST...
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -26,7 +26,7 @@ constexpr int kExitUsage = 2;
 
 const char kUsage[] =
     "usage: questbot [--games N] [--seed S] [--max-rounds R] [--preset default|classic]\n"
-    "                [--log FILE] [--require-win PERCENT] QUEST...\n";
+    "                [--log FILE] [--require-win PERCENT] [--campaign] QUEST...\n";
 
 const char kHelp[] =
     "Plays each quest N times with the game's own rules, without a window, sound or\n"
@@ -47,6 +47,17 @@ const char kHelp[] =
     "                       per line; the same arguments always give the same file\n"
     "  --require-win P      every quest must be won in at least P percent of its games,\n"
     "                       0 to 100\n"
+    "  --campaign           each QUEST is the first chapter of a campaign: its\n"
+    "                       chapters (.qst, .q02, .q03 ...) are played in order\n"
+    "                       with the party, rewards paid and the fallen replaced\n"
+    "                       by recruits as in the game; at every briefing each\n"
+    "                       hero buys up to two potions, then the weakest hero who\n"
+    "                       can pay buys his shop's weapon, else its armour. A lost\n"
+    "                       chapter ends the game. Each game prints a line per\n"
+    "                       chapter (outcome, rounds, heroes alive, the party's\n"
+    "                       experience and gold) and its result; --require-win\n"
+    "                       counts whole campaigns won, and a campaign that ends\n"
+    "                       at a missing or damaged chapter counts as left\n"
     "  --help               this text\n"
     "\n"
     "Each game prints one line: the quest, the game number and seed, the outcome\n"
@@ -69,6 +80,7 @@ struct Arguments {
   int preset = kPresetDefault;
   const char* logPath = nullptr;
   int requireWin = -1;  // -1: none
+  bool campaign = false;
   std::vector<std::string> quests;
 };
 
@@ -137,6 +149,10 @@ int ParseArguments(int argc, char** argv, Arguments& a) {
       }
       continue;
     }
+    if (strcmp(arg, "--campaign") == 0) {
+      a.campaign = true;
+      continue;
+    }
     if (arg[0] == '-' && arg[1] != '\0') return Usage("unknown option", arg);
     a.quests.push_back(arg);
   }
@@ -183,7 +199,10 @@ int main(int argc, char** argv) {
     Platform& before = Sys();
     SetPlatform(&quiet);
     for (const std::string& q : args.quests) {
-      sources.push_back(std::make_unique<QuestFileSource>(q));
+      if (args.campaign)
+        sources.push_back(std::make_unique<CampaignSource>(q));
+      else
+        sources.push_back(std::make_unique<QuestFileSource>(q));
       if (!sources.back()->Begin(&error)) {
         SetPlatform(&before);
         fprintf(stderr, "questbot: cannot play %s: %s\n", q.c_str(), error.c_str());
@@ -218,19 +237,46 @@ int main(int argc, char** argv) {
         fwrite(text.data(), 1, text.size(), log);
         fflush(log);
       }
-      counts[r.outcome]++;
       rounds.push_back(r.rounds);
-      if (r.outcome == kBotVictory) wonRounds.push_back(r.rounds);
-      printf("%s game %d seed %u: %s, %d rounds, %d heroes alive, %d gold\n", name, i, seed,
-             BotOutcomeName(r.outcome), r.rounds, r.heroesAlive, r.gold);
+      if (args.campaign) {
+        const auto& campaign = static_cast<const CampaignSource&>(*source);
+        int furthest = 0;
+        for (const BotBoardResult& b : r.boards) {
+          printf("%s game %d seed %u chapter %d: %s, %d rounds, %d heroes alive, "
+                 "%ld experience, %ld gold\n", name, i, seed, b.chapter,
+                 BotOutcomeName(b.outcome), b.rounds, b.heroesAlive, b.experience, b.gold);
+          if (b.outcome == kBotVictory) furthest = b.chapter;
+        }
+        if (!campaign.Stop().empty())
+          printf("%s game %d seed %u: the campaign ends here: %s\n", name, i, seed,
+                 campaign.Stop().c_str());
+        // Counted by how its last chapter ended; a campaign that ended at a missing or
+        // damaged chapter after a victory counts as left.
+        const bool won = campaign.AllWon();
+        int counted = r.outcome;
+        if (r.outcome == kBotVictory && !won) counted = kBotLeft;
+        counts[counted]++;
+        if (won) wonRounds.push_back(r.rounds);
+        if (won)
+          printf("%s game %d seed %u: all %d chapters won, %d rounds\n", name, i, seed,
+                 static_cast<int>(r.boards.size()), r.rounds);
+        else
+          printf("%s game %d seed %u: furthest chapter won %d, %d rounds\n", name, i, seed,
+                 furthest, r.rounds);
+      } else {
+        counts[r.outcome]++;
+        if (r.outcome == kBotVictory) wonRounds.push_back(r.rounds);
+        printf("%s game %d seed %u: %s, %d rounds, %d heroes alive, %d gold\n", name, i, seed,
+               BotOutcomeName(r.outcome), r.rounds, r.heroesAlive, r.gold);
+      }
       fflush(stdout);
     }
     const int won = counts[kBotVictory];
     const int percent = won * 100 / args.games;
     std::string summary;
-    printf("%s: %d games, %d victories (%d%%), %d defeats, %d round limits, %d left", name,
-           args.games, won, percent, counts[kBotDefeat], counts[kBotRoundLimit],
-           counts[kBotLeft]);
+    printf("%s: %d games, %d %s (%d%%), %d defeats, %d round limits, %d left", name,
+           args.games, won, args.campaign ? "campaigns won" : "victories", percent,
+           counts[kBotDefeat], counts[kBotRoundLimit], counts[kBotLeft]);
     if (counts[kBotStuck]) printf(", %d stuck", counts[kBotStuck]);
     printf(", median %s rounds", Tenths(MedianTenths(rounds)).c_str());
     if (!wonRounds.empty()) printf(" (%s when won)", Tenths(MedianTenths(wonRounds)).c_str());
