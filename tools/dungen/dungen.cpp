@@ -27,6 +27,7 @@
 #include "core/game_options.h"
 #include "core/headless_start.h"
 #include "core/message_log.h"
+#include "core/number_text.h"
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "core/wall_clock.h"
@@ -104,18 +105,6 @@ int Usage(const char* problem, const char* detail) {
   return kExitUsage;
 }
 
-// A whole decimal number within [lo, hi]; false for anything else.
-bool ParseNumber(const char* text, long lo, long hi, long& out) {
-  if (!text || !*text) return false;
-  errno = 0;
-  char* end = nullptr;
-  long v = strtol(text, &end, 10);
-  if (errno != 0 || *end != '\0' || end == text) return false;
-  if (v < lo || v > hi) return false;
-  out = v;
-  return true;
-}
-
 // Returns -1 when the arguments are fine, else the exit code to end with.
 int ParseArguments(int argc, char** argv, Arguments& a) {
   for (int i = 1; i < argc; i++) {
@@ -152,7 +141,7 @@ int ParseArguments(int argc, char** argv, Arguments& a) {
       if (i + 1 >= argc) return Usage("missing value for", arg);
       const char* text = argv[++i];
       long v;
-      if (!ParseNumber(text, numeric[which].lo, numeric[which].hi, v)) {
+      if (!ParseWholeNumber(text, numeric[which].lo, numeric[which].hi, v)) {
         char detail[200];
         snprintf(detail, sizeof detail, "%s %s (expected a whole number from %ld to %ld)", arg,
                  text, numeric[which].lo, numeric[which].hi);

@@ -15,6 +15,7 @@
 
 #include "bot_game.h"
 #include "bot_platform.h"
+#include "core/number_text.h"
 #include "core/platform.h"
 #include "rules/options_dialog.h"
 
@@ -90,16 +91,6 @@ int Usage(const char* problem, const char* detail) {
   return kExitUsage;
 }
 
-bool ParseNumber(const char* text, long lo, long hi, long& out) {
-  if (!text || !*text) return false;
-  errno = 0;
-  char* end = nullptr;
-  long v = strtol(text, &end, 10);
-  if (errno != 0 || *end != '\0' || end == text || v < lo || v > hi) return false;
-  out = v;
-  return true;
-}
-
 // Returns -1 when the arguments are fine, else the exit code to end with.
 int ParseArguments(int argc, char** argv, Arguments& a) {
   for (int i = 1; i < argc; i++) {
@@ -115,7 +106,7 @@ int ParseArguments(int argc, char** argv, Arguments& a) {
       if (i + 1 >= argc) return Usage("missing value for", arg);
       const char* value = argv[++i];
       auto number = [&](long lo, long hi, long& out) {
-        if (ParseNumber(value, lo, hi, out)) return true;
+        if (ParseWholeNumber(value, lo, hi, out)) return true;
         char detail[200];
         snprintf(detail, sizeof detail, "%s %s (expected a whole number from %ld to %ld)", arg,
                  value, lo, hi);
