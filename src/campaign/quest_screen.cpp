@@ -13,6 +13,7 @@
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "core/random.h"
+#include "dungeon/dungeon_level.h"
 #include "render/board_draw.h"
 #include "render/screen_layout.h"
 #include "render/side_panel.h"
@@ -268,7 +269,8 @@ int QuestScreen(int mode) {
     if (StartMagicDungeon() != 0) return 1;
     MaxHeroes = 1;
   } else if (mode == kScreenBriefing) {
-    MaxHeroes = 4;
+    // A saved game of the Magic Dungeon goes on with its one hero.
+    MaxHeroes = IsMagicDungeonQuest() ? 1 : 4;
   }
 
   if (mode == kScreenDefeat) PlayEffect(kDefeatEffect);

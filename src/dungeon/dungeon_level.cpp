@@ -1,6 +1,7 @@
 #include "dungeon/dungeon_level.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "core/colors.h"
 #include "core/message_log.h"
@@ -115,6 +116,11 @@ int DungeonLayoutSeed(int seedBase, int level, int attempt) {
 }
 
 int DungeonContentSeed(int seedBase, int level) { return seedBase + level - 1; }
+
+bool IsMagicDungeonQuest() {
+  return strcmp(QuestHeader.series, "dungeon") == 0 &&
+         QuestHeader.qstdata[kQuestDungeonSeedBase] != 0;
+}
 
 void SetUpMagicDungeonHeader(int seedBase, int lastLevel) {
   QuestHeaderRecord& h = QuestHeader;

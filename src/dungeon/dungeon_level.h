@@ -35,6 +35,10 @@ extern const char* const kDungeonBriefing;
 extern const char* const kDungeonDefeat;
 extern const char* const kDungeonVictory;
 
+// True when the quest in memory is the Magic Dungeon (a level being played, or a saved
+// game of one): series "dungeon" with a seed base.
+bool IsMagicDungeonQuest();
+
 // Turns the header (after ResetQuest(true)) into the Magic Dungeon's: series
 // "dungeon", author " ", the three texts, hero states 1, 0, 0, 0, objective 0 ("Not
 // specified"), chapters = lastLevel (held to 1 .. 127, what the header can keep) and

@@ -7,6 +7,7 @@
 #include "campaign/quest_screen.h"
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "dungeon/dungeon_level.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "quest/quest_paths.h"
@@ -100,6 +101,8 @@ void PlayQuestSeries() {
       result = kQuestLeft;
     }
     if (ExitRequest >= 2) break;
+    // A saved game of the Magic Dungeon has no chapter files to go on with.
+    if (IsMagicDungeonQuest()) break;
     bool nextChapter = result == kQuestWon && QuestHeader.chapter != QuestHeader.chapters;
     if (!nextChapter && result != kQuestLost) break;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "campaign/campaign_fixture.h"
+#include "campaign/campaign_hooks.h"
 #include "campaign/hall_of_fame.h"
 #include "campaign/party.h"
 #include "campaign/quest_screen.h"
@@ -16,6 +17,7 @@
 #include "core/message_log.h"
 #include "core/program_state.h"
 #include "core/random.h"
+#include "dungeon/level_support.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "quest/quest_paths.h"
@@ -97,9 +99,9 @@ TEST(MainMenu, ExitQuestionFromExitOrEscape) {
 }
 
 TEST(MainMenu, UnbuiltPartsSaySoAndKeepTheirFocus) {
-  const int entries[] = {kMenuDungeon, kMenuEditQuest};
-  const char* names[] = {"THE DUNGEON", "EDIT QUEST"};
-  for (int i = 0; i < 2; i++) {
+  const int entries[] = {kMenuEditQuest};
+  const char* names[] = {"EDIT QUEST"};
+  for (int i = 0; i < 1; i++) {
     TestPlatform().Reset();
     ExitRequest = 0;
     EXPECT_EQ(ActOnMainMenuChoice(entries[i]), entries[i]);
@@ -430,6 +432,77 @@ TEST_F(ChapterLoopTest, ClosingTheProgramInPlayEndsTheSeries) {
   EXPECT_LT(ActOnMainMenuChoice(kMenuPlayQuest), 0);
   EXPECT_EQ(gChaptersPlayed, std::vector<int>{1});
   EXPECT_EQ(dialogs.showings, 1);
+}
+
+// ---------------------------------------------------------------- the Magic Dungeon
+
+class DungeonMenuTest : public LevelTest {
+ protected:
+  ScriptedDialogs dialogs;
+  void SetUp() override {
+    LevelTest::SetUp();
+    TestPlatform().Reset();
+    ExitRequest = 0;
+    InstallCampaignHooks();
+    PlayChapter = ScriptedChapter;
+    OpenShop = nullptr;
+    gChapterPlays.clear();
+    gChaptersPlayed.clear();
+    SeedRandom(11);
+  }
+  void TearDown() override {
+    PlayChapter = PlayQuest;
+    ChooseQuestFile = QuestFileDialog;
+    OpenShop = Shop;
+    EmptyParty();
+    QuestLoaded = 0;
+    ExitRequest = 0;
+    LevelTest::TearDown();
+  }
+};
+
+// THE DUNGEON: the briefing of level 1 with one hero chosen, the descent played, and
+// the defeat screen after it; nothing more follows.
+TEST_F(DungeonMenuTest, TheDungeonIsBriefedPlayedAndEndsWithItsResult) {
+  bool chosen[4] = {};
+  dialogs.Script({[&](DIALOG* items) {
+                    for (int k = 0; k < 4; k++)
+                      chosen[k] = (items[kQuestCheck1 + k].flags & D_SELECTED) != 0;
+                    return kQuestOk;
+                  },
+                  Press(kQuestOk)});
+  gChapterPlays = {[] { return kQuestLost; }};
+  EXPECT_EQ(ActOnMainMenuChoice(kMenuDungeon), kMenuDungeon);
+  EXPECT_EQ(dialogs.titles, (std::vector<std::string>{"Briefing", "Defeat.."}));
+  EXPECT_EQ(std::vector<bool>(chosen, chosen + 4), (std::vector<bool>{true, false, false, false}));
+  EXPECT_EQ(MaxHeroes, 1);
+  EXPECT_EQ(gChaptersPlayed, std::vector<int>{1});
+  EXPECT_STREQ(QuestHeader.series, "dungeon");
+  EXPECT_TRUE(TestPlatform().alerts.empty());
+}
+
+// A saved game of the Magic Dungeon chosen under PLAY QUEST goes on with its one hero,
+// and a defeat there ends it: there are no chapter files to look for.
+TEST_F(DungeonMenuTest, ASavedDescentFromPlayQuestKeepsOneHeroAndLooksForNoChapter) {
+  TempFolder dir;
+  static std::string saved;
+  saved = dir.File("deep.sav");
+  StartDungeon(4242);
+  ASSERT_EQ(enterDungeonLevel(1, 0), kLevelBuilt);
+  ASSERT_EQ(enterDungeonLevel(2, 1), kLevelBuilt);
+  ObjectTable[1].exp = 50;
+  ASSERT_EQ(SaveQuestFile(saved.c_str(), 0), kSaveDone);
+  ChooseQuestFile = [](int) {
+    LoadQuest(saved.c_str());
+    return 0;
+  };
+  dialogs.Script({Press(kQuestOk), Press(kQuestOk)});
+  gChapterPlays = {[] { return kQuestLost; }};
+  ActOnMainMenuChoice(kMenuPlayQuest);
+  EXPECT_EQ(MaxHeroes, 1);
+  EXPECT_EQ(gChaptersPlayed, std::vector<int>{2});
+  EXPECT_EQ(dialogs.titles, (std::vector<std::string>{"Briefing", "Defeat.."}));
+  EXPECT_TRUE(TestPlatform().alerts.empty()) << TestPlatform().alerts[0].l1;
 }
 
 }  // namespace
