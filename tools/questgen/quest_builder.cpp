@@ -39,7 +39,7 @@ QuestBuilder::QuestBuilder(const QuestPlanHeader& h) {
   QuestHeaderRecord& q = QuestHeader;
   CopyText(q.series, h.series, kHeaderTextLen);
   CopyText(q.quest, h.title, kHeaderTextLen);
-  CopyText(q.author, "The Dunmarrow Team", kHeaderTextLen);
+  CopyText(q.author, h.author, kHeaderTextLen);
   q.chapter = static_cast<int8_t>(h.chapter);
   q.chapters = static_cast<int8_t>(h.chapters);
   q.qstdata[kQuestObjective] = h.objective;
@@ -153,7 +153,7 @@ ObjectRecord& QuestBuilder::Omen(int x, int y, int sound, const char* text1,
   ClearObject(o);
   SetName(o, "Omen");
   o.side = kSideLookScript;
-  SetScript(o, kScriptText, 0, 0, 0, 0, sound, text1, text2);
+  SetScript(o, kScriptTextAndSound, 0, 0, 0, 0, sound, text1, text2);
   ScriptMap[x][y] = static_cast<uint8_t>(slot);
   return o;
 }

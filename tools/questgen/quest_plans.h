@@ -11,7 +11,10 @@ struct QuestPlan {
 
 // The stand-alone quest.
 std::vector<std::string> BuildLanternCrypt();
-// The three chapters of the campaign.
+// The six chapters of the campaign.
 std::vector<std::string> BuildWinterCrown1();
 std::vector<std::string> BuildWinterCrown2();
 std::vector<std::string> BuildWinterCrown3();
+std::vector<std::string> BuildWinterCrown4();
+std::vector<std::string> BuildWinterCrown5();
+std::vector<std::string> BuildWinterCrown6();

@@ -34,6 +34,9 @@ const QuestPlan kPlans[] = {
     {"wintercrown.qst", BuildWinterCrown1},
     {"wintercrown.q02", BuildWinterCrown2},
     {"wintercrown.q03", BuildWinterCrown3},
+    {"wintercrown.q04", BuildWinterCrown4},
+    {"wintercrown.q05", BuildWinterCrown5},
+    {"wintercrown.q06", BuildWinterCrown6},
 };
 
 
