@@ -9,8 +9,15 @@ struct QuestPlan {
   std::vector<std::string> (*build)();
 };
 
-// The stand-alone quest.
+// The stand-alone quests.
 std::vector<std::string> BuildLanternCrypt();
+std::vector<std::string> BuildPedlarsRansom();
+std::vector<std::string> BuildWardensKeys();
+std::vector<std::string> BuildThornwood();
+std::vector<std::string> BuildHuntForSkarrow();
+std::vector<std::string> BuildCountingHouseVault();
+std::vector<std::string> BuildHarrowFord();
+std::vector<std::string> BuildSunkenLibrary();
 // The six chapters of the campaign.
 std::vector<std::string> BuildWinterCrown1();
 std::vector<std::string> BuildWinterCrown2();

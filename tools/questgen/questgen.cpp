@@ -31,6 +31,13 @@ namespace {
 
 const QuestPlan kPlans[] = {
     {"lanterncrypt.qst", BuildLanternCrypt},
+    {"pedlarsransom.qst", BuildPedlarsRansom},
+    {"wardenskeys.qst", BuildWardensKeys},
+    {"thornwood.qst", BuildThornwood},
+    {"skarrow.qst", BuildHuntForSkarrow},
+    {"countinghouse.qst", BuildCountingHouseVault},
+    {"harrowford.qst", BuildHarrowFord},
+    {"sunkenlibrary.qst", BuildSunkenLibrary},
     {"wintercrown.qst", BuildWinterCrown1},
     {"wintercrown.q02", BuildWinterCrown2},
     {"wintercrown.q03", BuildWinterCrown3},
