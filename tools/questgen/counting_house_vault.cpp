@@ -101,12 +101,14 @@ std::vector<std::string> BuildCountingHouseVault() {
   q.Trap(kPitTrap, 11, 3);
   q.Put(kSkeleton, 12, 1);
   q.Put(kSkeleton, 18, 3);
+  q.Put(kMummy, 16, 1);
 
   // The first vault.
   Chest(q, 24, 1, 60, "Silver florins, bagged by the hundred.");
   Chest(q, 24, 5, 40, "Pawned rings, each with its ticket.");
   q.Put(kCupboard, 21, 4);
-  q.Put(kZombie, 23, 3);
+  q.Put(kMummy, 23, 3);
+  q.Put(kSkeleton, 21, 1);
   q.Trap(kArrowTrap, 22, 6);
 
   // The ledger vault.
@@ -130,6 +132,7 @@ std::vector<std::string> BuildCountingHouseVault() {
   q.Put(kPillar, 13, 11);
   Chest(q, 12, 10, 80, "Offerings heaped at the idol's feet.");
   q.Put(kMummy, 11, 9);
+  q.Put(kMummy, 9, 10);
   q.Trap(kPitTrap, 11, 7);
   q.Omen(11, 8, 21, "A golden idol grins at you from the middle of the chamber.",
          "Its eyes follow you.");
@@ -138,8 +141,9 @@ std::vector<std::string> BuildCountingHouseVault() {
   Chest(q, 15, 6, 70, "Gold crowns, stacked in neat towers.");
   Chest(q, 19, 6, 70, "More crowns. Vell never spent a coin.");
   q.Put(kRubble, 15, 11);
-  q.Put(kSkeleton, 18, 8);
+  q.Put(kMummy, 18, 8);
   q.Put(kSkeleton, 16, 9);
+  q.Put(kWraith, 18, 10);
   q.Trap(kArrowTrap, 17, 7);
 
   // The long vault.
@@ -173,8 +177,9 @@ std::vector<std::string> BuildCountingHouseVault() {
   Chest(q, 14, 13, 100, "Vell's own savings: a chest of old gold.");
   Chest(q, 14, 17, 100, "The heirlooms of a dozen ruined families.");
   SetName(q.Put(kWraith, 14, 15), "Vell's Shade");
-  q.Put(kSkeleton, 10, 15);
-  q.Put(kSkeleton, 18, 15);
+  q.Put(kMummy, 10, 15);
+  q.Put(kMummy, 18, 15);
+  q.Put(kWraith, 13, 14);
   q.Trap(kArrowTrap, 9, 15);
   q.Trap(kArrowTrap, 19, 15);
   q.Trap(kPitTrap, 13, 16);

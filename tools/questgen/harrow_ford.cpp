@@ -82,10 +82,8 @@ std::vector<std::string> BuildHarrowFord() {
   q.Put(kGoblinShaman, 2, 2);
   q.Put(kGoblin, 4, 1);
   q.Put(kGoblin, 1, 3);
-  for (auto [x, y] : {std::pair{7, 6}, {5, 8}, {6, 11}, {3, 10}, {8, 13}, {2, 16}, {7, 3},
-                      {9, 16}, {4, 6}})
+  for (auto [x, y] : {std::pair{7, 6}, {5, 8}, {6, 11}, {3, 10}, {8, 13}, {2, 16}})
     q.Put(kGoblin, x, y);
-  q.Put(kOrc, 1, 12);
   q.Put(kOrc, 10, 2);
 
   // The east bank.
@@ -95,8 +93,7 @@ std::vector<std::string> BuildHarrowFord() {
   SetChestGold(q.Put(kTreasureChest, 19, 17), 60, "The farmer's rent money, hidden from the goblins.");
   SetName(q.Put(kOrcChieftain, 23, 15), "Redcap Grol");
   q.Put(kGoblin, 20, 13);
-  for (auto [x, y] : {std::pair{17, 8}, {19, 6}, {18, 11}, {22, 7}, {16, 3}, {24, 10},
-                      {20, 1}, {17, 16}, {24, 4}})
+  for (auto [x, y] : {std::pair{17, 8}, {19, 6}, {18, 11}, {22, 7}, {16, 3}, {24, 10}})
     q.Put(kGoblin, x, y);
   q.Put(kOrc, 23, 1);
   q.Put(kOrc, 15, 17);

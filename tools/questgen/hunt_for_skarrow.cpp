@@ -126,13 +126,15 @@ std::vector<std::string> BuildHuntForSkarrow() {
   SetChestGold(q.Put(kTreasureChest, 24, 15), 120, "Skarrow's treasury: grain-tax silver and a gold chain.");
   ObjectRecord& skarrow = q.Put(kGoblinShaman, 22, 13);
   SetName(skarrow, "Skarrow");
-  skarrow.attribute[kLife] = skarrow.attribute[kLifeMax] = 3;
+  skarrow.attribute[kLife] = skarrow.attribute[kLifeMax] = 4;
   SetScript(skarrow, kScriptGameEnd, 0, 0, 0, 0, 12, "Skarrow the Rat King falls, squealing.",
             "His gang scatters into the sewers.");
   q.Put(kOrc, 21, 12);
   q.Put(kOrc, 21, 17);
-  q.Put(kGoblin, 18, 11);
-  q.Put(kGoblin, 24, 11);
+  q.Put(kOrc, 18, 11);
+  q.Put(kOrc, 24, 11);
+  q.Put(kOrcChieftain, 22, 16);
+  q.Put(kFimir, 19, 13);
   q.Omen(20, 13, 18, "A goblin in a crown of rat skulls screeches from his throne:",
          "\"Kill them! Eat them! Skarrow commands!\"");
   return q.Problems();

@@ -97,6 +97,7 @@ std::vector<std::string> BuildThornwood() {
   ObjectRecord& gorehorn = q.Put(kChaosSorcerer, 20, 3);
   SetName(gorehorn, "Gorehorn");
   q.Put(kFimir, 23, 2);
+  q.Put(kChaosWarrior, 22, 1);
   q.Put(kBeastman, 19, 5);
   q.Omen(21, 4, 17, "Gorehorn raises his staff over the stone circle and howls.", "-");
 
@@ -110,6 +111,7 @@ std::vector<std::string> BuildThornwood() {
   q.Put(kBeastman, 10, 14);
   q.Put(kBeastman, 14, 13);
   q.Put(kFimir, 13, 15);
+  q.Put(kFimir, 10, 12);
   q.Trap(kPitTrap, 12, 10);
   q.Trap(kDartTrap, 16, 14);
   return q.Problems();

@@ -185,6 +185,7 @@ std::vector<std::string> BuildWinterCrown4() {
   q.Put(kBarrel, 23, 5);
   q.Put(kBarrel, 17, 5);
   q.Put(kGoblin, 20, 2);
+  q.Put(kOrc, 19, 4);
   q.Put(kOrc, 21, 4);
   q.Put(kGoblinShaman, 22, 3);
   q.Trap(kDartTrap, 20, 6);
@@ -196,6 +197,8 @@ std::vector<std::string> BuildWinterCrown4() {
   ObjectRecord& gurra = q.Put(kOrcChieftain, 13, 12);
   SetName(gurra, "Gurra Mudfoot");
   q.Put(kOrc, 9, 14);
+  q.Put(kOrc, 9, 11);
+  q.Put(kOrc, 12, 11);
   q.Put(kGoblin, 12, 14);
   q.Put(kGoblin, 14, 14);
   q.Put(kBones, 8, 14);
@@ -257,6 +260,7 @@ std::vector<std::string> BuildWinterCrown5() {
   q.Put(kSkeleton, 12, 3);
   q.Put(kSkeleton, 16, 2);
   q.Put(kZombie, 14, 4);
+  q.Put(kMummy, 10, 2);
 
   // The undercroft stair beyond the red door.
   q.Put(kStairsDown, 23, 4);
@@ -271,6 +275,8 @@ std::vector<std::string> BuildWinterCrown5() {
   q.Put(kSkeleton, 15, 11);
   q.Put(kMummy, 12, 12);
   q.Put(kSkeleton, 18, 10);
+  q.Put(kMummy, 15, 8);
+  q.Put(kWraith, 9, 10);
   ObjectRecord& rope = q.Put(kLever, 10, 10);
   SetName(rope, "Bell Rope");
   SetScript(rope, kScriptRevealRoom, 0, 0, 3, 15, 21,
@@ -400,6 +406,7 @@ std::vector<std::string> BuildWinterCrown6() {
   q.Put(kIceImp, 12, 16);
   q.Put(kIceImp, 16, 17);
   q.Put(kChaosWarrior, 9, 12);
+  q.Put(kChaosWarrior, 17, 16);
   q.Trap(kArrowTrap, 10, 7);
   CopyText(q.Trap(kArrowTrap, 7, 14).text1, "Shards of ice break from the vault and rain on you!",
            kScriptTextLen);
