@@ -66,7 +66,7 @@ std::vector<std::string> BuildThornwood() {
   q.Party(1, 15);
   ObjectRecord& cairn = q.Put(kStatue, 3, 12);
   SetName(cairn, "Hunter's Cairn");
-  SetScript(cairn, kScriptRevealAll, 0, 0, 0, 0, 22,
+  SetScript(cairn, kScriptRevealAll, 0, 0, 0, 0, 21,
             "From the top of the cairn you look out over the whole clearing.",
             "Beastmen everywhere, and smoke rising from the shrine.");
   q.Put(kRubble, 7, 10);
@@ -76,7 +76,7 @@ std::vector<std::string> BuildThornwood() {
   q.Put(kBeastman, 10, 5);
   q.Put(kBeastman, 19, 11);
   q.Put(kBeastman, 6, 9);
-  q.Omen(2, 14, 23, "Birdsong stops at the edge of the clearing. Somewhere ahead,",
+  q.Omen(2, 14, 21, "Birdsong stops at the edge of the clearing. Somewhere ahead,",
          "a drum is beating.");
 
   // The woodcutter's hut.
