@@ -181,35 +181,59 @@ INSTANTIATE_TEST_SUITE_P(DataQuests, ShippedChapter, ::testing::ValuesIn(Shipped
                            return n;
                          });
 
-// The stand-alone quests: each is won in at least 40 % of twenty games, and at least
-// three of them are a real fight, lost in at least a quarter of their games.
-TEST_F(Questbot, StandAloneQuestsAreWinnableAndSomeAreHard) {
-  const std::vector<std::string> quests = ShippedQuests(true);
-  ASSERT_GE(quests.size(), 8u);
-  std::string args = "--games 20 --require-win 40";
-  for (const std::string& q : quests) args += " " + DataQuest(q);
-  ToolRun r = Run(args);
-  EXPECT_EQ(r.code, 0) << r.out << r.err;
-  int hard = 0;
-  for (const std::string& q : quests) {
-    const std::string summary = SummaryOf(r.out, DataQuest(q));
-    int games = 0, won = 0;
-    ASSERT_EQ(sscanf(summary.substr(DataQuest(q).size() + 2).c_str(), "%d games, %d victories",
-                     &games, &won),
-              2)
-        << r.out;
-    EXPECT_EQ(games, 20);
-    EXPECT_GE(won * 100, 40 * games) << summary;
-    if ((games - won) * 4 >= games) hard++;
-    std::cout << summary << "\n";
-  }
-  EXPECT_GE(hard, 3) << "quests lost in at least a quarter of their games";
+// The stand-alone quests that are a real fight: the bot loses each of them in at least
+// a quarter of its games.
+const char* const kHardQuests[] = {"countinghouse.qst", "harrowford.qst", "thornwood.qst"};
+
+bool IsHard(const std::string& quest) {
+  for (const char* q : kHardQuests)
+    if (quest == q) return true;
+  return false;
 }
+
+TEST(ShippedQuestList, AtLeastThreeOfEightStandAloneQuestsAreHard) {
+  const std::vector<std::string> quests = ShippedQuests(true);
+  EXPECT_GE(quests.size(), 8u);
+  int hard = 0;
+  for (const std::string& q : quests) hard += IsHard(q);
+  EXPECT_EQ(hard, 3) << "every quest named hard ships";
+}
+
+// Each stand-alone quest is won in at least 40 % of twenty games; the hard ones are
+// also lost in at least a quarter of them.
+class StandAloneQuest : public Questbot, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(StandAloneQuest, IsWonOftenEnoughAndTheHardOnesAreLostOftenEnough) {
+  const std::string quest = DataQuest(GetParam());
+  ToolRun r = Run("--games 20 --require-win 40 " + quest);
+  EXPECT_EQ(r.code, 0) << r.out << r.err;
+  const std::string summary = SummaryOf(r.out, quest);
+  int games = 0, won = 0;
+  ASSERT_EQ(sscanf(summary.substr(quest.size() + 2).c_str(), "%d games, %d victories", &games,
+                   &won),
+            2)
+      << r.out;
+  EXPECT_EQ(games, 20);
+  EXPECT_GE(won * 100, 40 * games) << summary;
+  if (IsHard(GetParam())) {
+    EXPECT_GE((games - won) * 4, games) << "a hard quest lost too seldom: " << summary;
+  }
+  std::cout << summary << "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(DataQuests, StandAloneQuest, ::testing::ValuesIn(ShippedQuests(true)),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           std::string n = info.param;
+                           for (char& ch : n)
+                             if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           return n;
+                         });
 
 // The chapter lines a campaign game printed, in order: chapter, outcome, experience.
 struct ChapterLine {
   int chapter;
   std::string outcome;
+  int alive;
   long experience;
 };
 std::vector<ChapterLine> ChaptersOf(const std::string& out, const std::string& prefix) {
@@ -220,12 +244,12 @@ std::vector<ChapterLine> ChaptersOf(const std::string& out, const std::string& p
     if (line.rfind(prefix + " chapter ", 0) != 0) continue;
     ChapterLine c{};
     char outcome[32] = {};
-    int rounds = 0, alive = 0;
+    int rounds = 0;
     long gold = 0;
     const std::string rest = line.substr(prefix.size());
     EXPECT_EQ(sscanf(rest.c_str(), " chapter %d: %31[a-z ], %d rounds, %d heroes alive, %ld "
                                    "experience, %ld gold",
-                     &c.chapter, outcome, &rounds, &alive, &c.experience, &gold),
+                     &c.chapter, outcome, &rounds, &c.alive, &c.experience, &gold),
               6)
         << line;
     c.outcome = outcome;
@@ -253,7 +277,9 @@ TEST_F(Questbot, ACampaignIsPlayedChapterByChapterWithTheParty) {
       if (i + 1 < chapters.size()) {
         EXPECT_EQ(chapters[i].outcome, "victory") << "a lost chapter ends the game\n" << r.out;
       }
-      if (i > 0) {
+      // A fallen hero comes back as a recruit without experience; with no one fallen
+      // the party only gains.
+      if (i > 0 && chapters[i].alive == 4) {
         EXPECT_GT(chapters[i].experience, chapters[i - 1].experience) << r.out;
       }
     }
