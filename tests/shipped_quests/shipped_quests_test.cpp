@@ -463,7 +463,7 @@ TEST_P(ShippedQuest, ScriptsNameThingsThatExist) {
     SCOPED_TRACE(std::to_string(slot) + " " + o.name + ", script " + std::to_string(type));
     EXPECT_TRUE((type >= 0 && type <= 24) || type == 100 || type == 101);
     const int sound = o.scriptvar[kScriptSound];
-    EXPECT_TRUE(sound >= 0 && sound < kSoundKinds) << "sound " << sound;
+    EXPECT_TRUE(sound >= 0 && sound <= kSoundKinds) << "sound " << sound;
     if (sound > 0) {
       EXPECT_NE(EffectSample(sound), nullptr) << "sound " << sound;
     }

@@ -165,7 +165,7 @@ std::vector<std::string> QuestBuilder::Problems() const {
   for (int slot = 1; slot < nextSlot_; slot++) {
     const ObjectRecord& o = ObjectTable[slot];
     if (strlen(o.name) > 15) out.push_back(std::string("name too long: ") + o.name);
-    if (o.scriptvar[kScriptSound] < 0 || o.scriptvar[kScriptSound] >= kSoundKinds)
+    if (o.scriptvar[kScriptSound] < 0 || o.scriptvar[kScriptSound] > kSoundKinds)
       out.push_back(std::string(o.name) + ": no sound " + std::to_string(o.scriptvar[kScriptSound]));
     for (const char* t : {o.text1, o.text2})
       if (strlen(t) >= static_cast<size_t>(kScriptTextLen))

@@ -66,7 +66,7 @@ std::vector<std::string> BuildThornwood() {
   q.Party(1, 15);
   ObjectRecord& cairn = q.Put(kStatue, 3, 12);
   SetName(cairn, "Hunter's Cairn");
-  SetScript(cairn, kScriptRevealAll, 0, 0, 0, 0, 21,
+  SetScript(cairn, kScriptRevealAll, 0, 0, 0, 0, 22,
             "From the top of the cairn you look out over the whole clearing.",
             "Beastmen everywhere, and smoke rising from the shrine.");
   q.Put(kRubble, 7, 10);

@@ -174,6 +174,7 @@ std::vector<std::string> BuildWinterCrown4() {
   q.Put(kGoblin, 2, 4);
   q.Put(kGoblin, 5, 2);
   q.Put(kOrc, 1, 2);
+  q.Put(kOrc, 6, 4);
 
   // Tobin's barn.
   ObjectRecord& tobin = q.Put(kMerchant, 23, 1);
@@ -261,6 +262,8 @@ std::vector<std::string> BuildWinterCrown5() {
   q.Put(kSkeleton, 16, 2);
   q.Put(kZombie, 14, 4);
   q.Put(kMummy, 10, 2);
+  q.Put(kWraith, 16, 4);
+  q.Put(kSkeleton, 19, 5);
 
   // The undercroft stair beyond the red door.
   q.Put(kStairsDown, 23, 4);
@@ -309,7 +312,10 @@ std::vector<std::string> BuildWinterCrown5() {
   ObjectRecord& aldous = q.Put(kWraith, 21, 16);
   SetName(aldous, "Brother Aldous");
   aldous.inventory[kInvRedKeys] = 1;
+  aldous.attribute[kLife] = aldous.attribute[kLifeMax] = 4;
   q.Put(kMummy, 19, 15);
+  q.Put(kMummy, 22, 17);
+  q.Put(kWraith, 18, 16);
   q.Put(kSkeleton, 24, 17);
   SetChestGold(q.Put(kTreasureChest, 17, 15), 80, "The abbot's purse, with his seal on it.");
   q.Omen(20, 16, 17, "A cowled figure turns from the window. Keys clink at its belt:",
