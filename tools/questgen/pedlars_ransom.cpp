@@ -1,4 +1,4 @@
-// "The Pedlar's Ransom": a stand-alone rescue. Orc bandits hold a herbwife in the cells
+// "The Pedlar's Ransom": a stand-alone rescue. Orc bandits hold a travelling pedlar in the cells
 // of their hill fort. Striking off her chains shows the old smugglers' tunnel; the quest
 // is won when the heroes leave the board through it (no objective: the exit decides).
 #include "quest_builder.h"
@@ -7,9 +7,9 @@
 namespace {
 
 const char kBriefing[] =
-    "Black Harl's bandits have taken Wenna the herbwife on the road to Millbrook and "
-    "carried her up to their hill fort, where they ask a ransom no village could ever "
-    "pay. Break into the fort, find the cells and strike off Wenna's chains. She knows "
+    "Black Harl's bandits have taken Wenna the pedlar, who sells herbs and ribbons on the "
+    "road to Millbrook, and carried her up to their hill fort, where they ask a ransom no "
+    "village could ever pay. Break into the fort, find the cells and strike off Wenna's chains. She knows "
     "the hill: the bandits bought the fort from smugglers, and the smugglers always kept "
     "a way out that nobody else knew. Lead her out through it, every one of you who still "
     "stands. Harl himself is no fool with an axe; there is no shame in leaving him be.";
@@ -18,12 +18,12 @@ const char kVictory[] =
     "You come out of the smugglers' tunnel among the gorse at the foot of the hill, with "
     "Wenna leaning on your arm and the bandits' horns sounding far above. By nightfall "
     "she is home in Millbrook, and the grateful villagers empty their purses into your "
-    "hands. Wenna gives you something better: a pouch of her own healing herbs.";
+    "hands. Wenna gives you something better: a pouch of the best herbs from her pack.";
 
 const char kDefeat[] =
     "The bandits drag your bodies to the gate and hang your shields above it as a warning. "
     "Wenna is still in chains, and Black Harl has doubled the ransom. Someone must climb "
-    "the hill again before the herbwife's strength gives out.";
+    "the hill again before the pedlar's strength gives out.";
 
 const char* const kRows[kBoardH] = {
     "##########################",  //  0
@@ -96,7 +96,7 @@ std::vector<std::string> BuildPedlarsRansom() {
   q.Put(kOrc, 8, 10);
   q.Put(kOrc, 2, 9);
   q.Omen(5, 8, 18, "Black Harl looks up from his supper and reaches for his axe:",
-         "\"Come for the herb-hag? She's not for sale!\"");
+         "\"Come for the ribbon-hag? She's not for sale!\"");
 
   // The kitchen.
   q.Put(kFireplace, 18, 7);
