@@ -24,6 +24,9 @@ MENU_SHOT=$MENU_BASE
 e2e_click 296 245
 park
 LIST="268 257 264 93"
+wait_until 10 text_in $LIST "lanterncrypt.qst" || e2e_fail "the quest selector lists no quests"
+e2e_click 525 342  # the campaign sorts after the stand-alone quests: page the list down
+park
 wait_until 10 text_in $LIST "wintercrown.qst" || e2e_fail "the quest selector does not list wintercrown.qst"
 read -r QX QY < <(e2e_find_text $PLAY_FONT $LIST "wintercrown.qst")
 e2e_click $((QX + 20)) $((QY + 6))
@@ -41,7 +44,7 @@ e2e_shot briefing
 messages_show "Loading quest file: wintercrown.qst" || e2e_fail "no loading message"
 text_in 91 131 200 22 "Briefing" || e2e_fail "the title strip does not say Briefing"
 text_in 91 131 524 22 "The Dunmarrow Team" || e2e_fail "no author on the title strip"
-text_in 91 150 524 30 "[1/3] The Smugglers' Warren" || e2e_fail "no chapter line [1/3]"
+text_in 91 150 524 30 "[1/6] The Smugglers' Warren" || e2e_fail "no chapter line [1/6]"
 for words in "Winter came early" "Grumak keeps the gate key"; do
   text_in 91 170 524 200 "$words" || e2e_fail "the story does not show \"$words\""
 done

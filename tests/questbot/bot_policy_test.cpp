@@ -7,6 +7,7 @@
 #include "bot_board.h"
 #include "bot_platform.h"
 #include "bot_policy.h"
+#include "quest/script_types.h"
 #include "core/game_options.h"
 #include "render/board_draw.h"
 #include "render/screen_buttons.h"
@@ -217,6 +218,19 @@ TEST_F(BotPolicy, ChoosesTheMonsterNextToHimAndStrikesIt) {
   a = ChooseBotAction(memory);
   EXPECT_EQ(a.kind, BotAction::kClick);
   EXPECT_EQ(a.slot, 9);
+}
+
+// Three heroes have left through the exit already: the fourth still follows them.
+TEST_F(BotPolicy, EveryHeroLeavesThroughTheExit) {
+  Room(1, 1, 10, 10);
+  RevealAll();
+  QuestHeader.qstdata[kQuestObjective] = 0;
+  Hero(5, 5);
+  Thing(10, "Exit", 6, 5, kScriptEndpoint);
+  memory.used[10] = 3;
+  BotAction a = ChooseBotAction(memory);
+  EXPECT_EQ(a.kind, BotAction::kClick);
+  EXPECT_EQ(a.slot, 10);
 }
 
 TEST_F(BotPolicy, CancelsAnOfferedTargetItDoesNotWant) {

@@ -234,7 +234,11 @@ bool Seen(int slot, int ax, int ay) {
   return false;
 }
 
-int UsesAllowed(int slot) { return Heals(ObjectTable[slot]) ? kMostHealingUses : kMostUses; }
+// An exit is used once by every hero who leaves through it: it has no cap.
+int UsesAllowed(int slot) {
+  if (ObjectTable[slot].scriptvar[kScriptType] == kScriptEndpoint) return 255;
+  return Heals(ObjectTable[slot]) ? kMostHealingUses : kMostUses;
+}
 
 // How much this hero wants to act on the object in slot now.
 // lastResort: nothing else is left to do (a hatch is taken only then).

@@ -122,7 +122,7 @@ std::vector<std::string> BuildLanternCrypt() {
   q.Put(kTomb, 16, 12);
   ObjectRecord& tomb = q.Put(kTomb, 20, 12);
   tomb.inventory[kInvGold] = 30;
-  SetScript(tomb, kScriptText, 0, 0, 0, 0, 15,
+  SetScript(tomb, kScriptTextAndSound, 0, 0, 0, 0, 15,
             "You pry the lid aside. Grave goods glint among the bones.",
             "-");
   q.Put(kBones, 22, 14);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/game_data.h"
 #include "render/board_draw.h"
 
 namespace {
@@ -39,7 +40,7 @@ QuestBuilder::QuestBuilder(const QuestPlanHeader& h) {
   QuestHeaderRecord& q = QuestHeader;
   CopyText(q.series, h.series, kHeaderTextLen);
   CopyText(q.quest, h.title, kHeaderTextLen);
-  CopyText(q.author, "The Dunmarrow Team", kHeaderTextLen);
+  CopyText(q.author, h.author, kHeaderTextLen);
   q.chapter = static_cast<int8_t>(h.chapter);
   q.chapters = static_cast<int8_t>(h.chapters);
   q.qstdata[kQuestObjective] = h.objective;
@@ -153,7 +154,7 @@ ObjectRecord& QuestBuilder::Omen(int x, int y, int sound, const char* text1,
   ClearObject(o);
   SetName(o, "Omen");
   o.side = kSideLookScript;
-  SetScript(o, kScriptText, 0, 0, 0, 0, sound, text1, text2);
+  SetScript(o, kScriptTextAndSound, 0, 0, 0, 0, sound, text1, text2);
   ScriptMap[x][y] = static_cast<uint8_t>(slot);
   return o;
 }
@@ -164,6 +165,8 @@ std::vector<std::string> QuestBuilder::Problems() const {
   for (int slot = 1; slot < nextSlot_; slot++) {
     const ObjectRecord& o = ObjectTable[slot];
     if (strlen(o.name) > 15) out.push_back(std::string("name too long: ") + o.name);
+    if (o.scriptvar[kScriptSound] < 0 || o.scriptvar[kScriptSound] > kSoundKinds)
+      out.push_back(std::string(o.name) + ": no sound " + std::to_string(o.scriptvar[kScriptSound]));
     for (const char* t : {o.text1, o.text2})
       if (strlen(t) >= static_cast<size_t>(kScriptTextLen))
         out.push_back(std::string(o.name) + ": script text too long: " + t);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "quest/quest_model.h"
+#include "quest/script_types.h"
 
 struct QuestPlanHeader {
   const char* series;  // also the base name of the files
@@ -19,6 +20,7 @@ struct QuestPlanHeader {
   const char* briefing;
   const char* victory;
   const char* defeat;
+  const char* author = "The Dunmarrow Team";
 };
 
 // Door kinds, as the door layer stores them in each nibble.
@@ -27,7 +29,7 @@ enum DoorKind { kDoorOpen = 1, kDoorRed = 2, kDoorBlue = 4, kDoorHidden = 8 };
 // Prefab slots the plans use by name.
 enum PrefabSlot {
   kBarbarian = 1, kDwarf = 2, kElf = 3, kWizard = 4,
-  kMerchant = 7,
+  kPrisoner = 5, kExit = 6, kMerchant = 7,
   kIceImp = 8, kFrostTroll = 9, kIceWitch = 10, kGoblin = 11, kOrc = 12, kFimir = 13,
   kGoblinShaman = 14, kOrcChieftain = 15, kSkeleton = 16, kZombie = 17, kMummy = 18,
   kChaosWarrior = 19, kChaosSorcerer = 20, kWraith = 21, kBeastman = 22, kYeti = 23,
@@ -35,18 +37,16 @@ enum PrefabSlot {
   kAlchemyBench = 25, kAltar = 26, kBookcase = 27, kWeaponRack = 28, kThrone = 29,
   kPillar = 30, kTable = 31, kCrates = 32, kFireplace = 33, kCupboard = 34, kTomb = 35,
   kTortureRack = 36, kStatue = 37, kBarrel = 38, kBones = 39, kTreasureChest = 40,
-  kFountain = 42, kTrapDoor = 45, kPitTrap = 46, kRubble = 47, kLever = 48,
+  kOpenChest = 41, kFountain = 42, kTrapDoor = 45, kPitTrap = 46, kRubble = 47, kLever = 48, kRetreatPoint = 49,
   kDartTrap = 50, kStairsDown = 51, kStairsUp = 52, kMagicCircle = 53,
   kRedKeyChest = 54, kBlueKeyChest = 55, kArrowTrap = 56,
 };
 
-// Script types the plans give objects.
-enum ScriptType {
-  kScriptText = 1, kScriptGive = 2, kScriptGameWonRevealAll = 13, kScriptTreasureCard = 19,
-  kScriptMakeDoor = 24,
-};
 // What a "give" script raises.
-enum GiveWhat { kGiveDefence = 2, kGiveMindAndExp = 4, kGiveFighterOffence = 6, kGiveHeal = 8 };
+enum GiveWhat {
+  kGiveWalk = 0, kGiveOffence = 1, kGiveDefence = 2, kGiveLife = 3, kGiveMindAndExp = 4,
+  kGiveFighterOffence = 6, kGiveHeal = 8, kGiveMind = 9,
+};
 
 class QuestBuilder {
  public:

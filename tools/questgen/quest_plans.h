@@ -9,9 +9,19 @@ struct QuestPlan {
   std::vector<std::string> (*build)();
 };
 
-// The stand-alone quest.
+// The stand-alone quests.
 std::vector<std::string> BuildLanternCrypt();
-// The three chapters of the campaign.
+std::vector<std::string> BuildPedlarsRansom();
+std::vector<std::string> BuildWardensKeys();
+std::vector<std::string> BuildThornwood();
+std::vector<std::string> BuildHuntForSkarrow();
+std::vector<std::string> BuildCountingHouseVault();
+std::vector<std::string> BuildHarrowFord();
+std::vector<std::string> BuildSunkenLibrary();
+// The six chapters of the campaign.
 std::vector<std::string> BuildWinterCrown1();
 std::vector<std::string> BuildWinterCrown2();
 std::vector<std::string> BuildWinterCrown3();
+std::vector<std::string> BuildWinterCrown4();
+std::vector<std::string> BuildWinterCrown5();
+std::vector<std::string> BuildWinterCrown6();

@@ -31,9 +31,19 @@ namespace {
 
 const QuestPlan kPlans[] = {
     {"lanterncrypt.qst", BuildLanternCrypt},
+    {"pedlarsransom.qst", BuildPedlarsRansom},
+    {"wardenskeys.qst", BuildWardensKeys},
+    {"thornwood.qst", BuildThornwood},
+    {"skarrow.qst", BuildHuntForSkarrow},
+    {"countinghouse.qst", BuildCountingHouseVault},
+    {"harrowford.qst", BuildHarrowFord},
+    {"sunkenlibrary.qst", BuildSunkenLibrary},
     {"wintercrown.qst", BuildWinterCrown1},
     {"wintercrown.q02", BuildWinterCrown2},
     {"wintercrown.q03", BuildWinterCrown3},
+    {"wintercrown.q04", BuildWinterCrown4},
+    {"wintercrown.q05", BuildWinterCrown5},
+    {"wintercrown.q06", BuildWinterCrown6},
 };
 
 

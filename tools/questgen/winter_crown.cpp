@@ -1,14 +1,15 @@
-// "The Winter Crown": a campaign of three chapters. An orc warband holds the way into
-// the mountain (chapter 1, open the blue gate), the Frozen guard the halls around the
-// crown's vault (chapter 2, destroy them all), and a Chaos sorcerer works the crown's
-// ritual in the depths (chapter 3, slay him).
+// "The Winter Crown": a campaign of six chapters; the first three are here. An orc
+// warband holds the way into the mountain (chapter 1, open the blue gate), the Frozen
+// guard the halls around the crown's vault (chapter 2, destroy them all), and a Chaos
+// sorcerer works the crown's ritual in the depths (chapter 3, slay him). The chase after
+// the stolen half of the crown follows in winter_crown_late.cpp.
 #include "quest_builder.h"
 #include "quest_plans.h"
 
 namespace {
 
 constexpr const char* kSeries = "wintercrown";
-constexpr int kChapters = 3;
+constexpr int kChapters = 6;
 
 // ---------------------------------------------------------------- chapter 1
 
@@ -110,10 +111,12 @@ const char kBriefing3[] =
     "that their shrine lies behind a wall that is no wall.";
 
 const char kVictory3[] =
-    "Varn falls, and the Winter Crown drops from the circle and cracks in two. Its cold "
-    "goes out of the mountain like a long-held breath. By the time you climb back to "
-    "Tollmere the wells have thawed and the passes are green. The town council pays you "
-    "in full, and the bards are already arguing over who struck the final blow.";
+    "Varn falls, and the Winter Crown drops from the circle and cracks in two. One half "
+    "lies cold and dead on the stones. Before you can reach the other, a white raven "
+    "sweeps down the shaft, seizes it in its claws and is gone. Above you the thaw has "
+    "begun, and the town council of Tollmere pays you well. But the old folk say that a "
+    "half-crown is worse than none: it will call the winter back to whoever dares to wear "
+    "it. The raven flew west, towards the drowned moor and the ruined abbey of Saint Ysra.";
 
 const char kDefeat3[] =
     "You fall before the Crown Chamber, and Varn's chant rises to a scream of triumph. "
@@ -422,7 +425,7 @@ std::vector<std::string> BuildWinterCrown3() {
                "Varn's war chest, meant to pay an army of beastmen.");
   ObjectRecord& varn = q.Put(kChaosSorcerer, 23, 12);
   SetName(varn, "Varn the Hollow");
-  SetScript(varn, kScriptGameWonRevealAll, 0, 0, 0, 0, 17,
+  SetScript(varn, kScriptWonRevealAll, 0, 0, 0, 0, 17,
             "Varn shrieks as the crown's cold turns on its master.",
             "The ritual is broken, and the Winter Crown cracks in two!");
   q.Put(kChaosWarrior, 19, 9);
