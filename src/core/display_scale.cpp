@@ -397,6 +397,12 @@ void ServiceDisplay() {
   PresentRows(top, end);
 }
 
+void SetDisplaySmoothing(bool smooth) {
+  if (smooth == gSmooth) return;
+  gSmooth = smooth;
+  if (gPicture) PresentWholePicture();
+}
+
 void ToggleFullscreen() {
   if (!gPicture) return;
   const bool want = !gFullscreen;

@@ -69,6 +69,9 @@ void ServiceDisplay();
 // Puts the whole picture on the real screen now.
 void PresentWholePicture();
 
+// Smooth or sharp enlarging from now on (the whole picture is shown again on a change).
+void SetDisplaySmoothing(bool smooth);
+
 // Switches between window and full screen now; a full screen the display refuses
 // leaves the window with a message. GameOptions.fullscreen follows the result.
 void ToggleFullscreen();
