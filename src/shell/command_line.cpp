@@ -1,8 +1,10 @@
 #include "shell/command_line.h"
 
 #include <cstring>
+#include <string>
 
 #include "core/program_state.h"
+#include "shell/file_association.h"
 
 CommandLine ParseCommandLine(int argc, char** argv) {
   CommandLine c;
@@ -21,6 +23,10 @@ CommandLine ParseCommandLine(int argc, char** argv) {
       }
       if (strcmp(a, "-V") == 0 || strcmp(a, "--version") == 0) {
         c.action = CommandAction::kVersion;
+        return c;
+      }
+      if (strcmp(a, "--desktop-entry") == 0 || strcmp(a, "--mime-package") == 0) {
+        c.action = a[2] == 'd' ? CommandAction::kDesktopEntry : CommandAction::kMimePackage;
         return c;
       }
       c.action = CommandAction::kMistake;
@@ -45,6 +51,9 @@ void PrintUsage(FILE* out, const char* program) {
           "\n"
           "  -h, --help     show this help and exit\n"
           "  -V, --version  show the version and exit\n"
+          "  --desktop-entry, --mime-package\n"
+          "                 print this program's desktop entry or the quest file type\n"
+          "                 (for installers) and exit\n"
           "\n"
           "In the game Alt+Enter switches between window and full screen. The settings\n"
           "live in dunmar.cfg beside the program, or in ~/.config/dunmarrow when the\n"
@@ -68,6 +77,19 @@ int HandleCommandLine(int argc, char** argv, const char** questFile) {
       fprintf(stderr, "%s: not understood: '%s'\n", program, c.mistake);
       PrintUsage(stderr, program);
       return 2;
+    case CommandAction::kDesktopEntry: {
+      InitToolProgramPaths(program);
+      std::string entry = QuestDesktopEntry(ExePath);
+      if (entry.empty()) {
+        fprintf(stderr, "%s: this program's path cannot go into a desktop entry\n", program);
+        return 1;
+      }
+      printf("%sIcon=dunmarrow\n", entry.c_str());
+      return 0;
+    }
+    case CommandAction::kMimePackage:
+      printf("%s", QuestMimePackage().c_str());
+      return 0;
     case CommandAction::kRun:
       break;
   }

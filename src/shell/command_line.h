@@ -8,6 +8,8 @@ enum class CommandAction {
   kHelp,     // print the usage on the standard output, exit 0
   kVersion,  // print the version, exit 0
   kMistake,  // print the usage on the error output, exit 2
+  kDesktopEntry,  // print this program's desktop entry (for installers), exit 0
+  kMimePackage,   // print the quest file type's MIME package (for installers), exit 0
 };
 
 struct CommandLine {
@@ -16,7 +18,8 @@ struct CommandLine {
   const char* mistake = nullptr;    // the argument that was not understood
 };
 
-// Reads the arguments: "-h"/"--help", "-V"/"--version"; "--" ends the options (a
+// Reads the arguments: "-h"/"--help", "-V"/"--version", "--desktop-entry",
+// "--mime-package"; "--" ends the options (a
 // quest file may then begin with "-"); a lone "-" and anything else beginning with
 // "-" is a mistake, and so is a second file.
 CommandLine ParseCommandLine(int argc, char** argv);
