@@ -7,6 +7,10 @@
 #include <cstring>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "core/colors.h"
 #include "core/game_options.h"
 #include "core/message_log.h"
@@ -40,9 +44,26 @@ inline uint32_t Blend(uint32_t a, uint32_t b, uint32_t w) {
 }
 
 // The same for the quarter weight of the factor 2, without multiplying: the mean of a
-// and the mean of a and b (each mean rounded down, bytewise).
-inline uint32_t Mean(uint32_t a, uint32_t b) { return (a & b) + (((a ^ b) & 0xFEFEFEFEu) >> 1); }
-inline uint32_t Quarter(uint32_t a, uint32_t b) { return Mean(a, Mean(a, b)) & 0xFFFFFFu; }
+// and the mean of a and b, each mean bytewise and rounded up (as the vector unit does).
+inline uint32_t Mean(uint32_t a, uint32_t b) { return (a | b) - (((a ^ b) & 0xFEFEFEFEu) >> 1); }
+inline uint32_t Quarter(uint32_t a, uint32_t b) { return Mean(a, Mean(a, b)); }
+
+#ifdef __SSE2__
+inline __m128i Quarter4(__m128i a, __m128i b) { return _mm_avg_epu8(a, _mm_avg_epu8(a, b)); }
+#endif
+
+// out[x] = Quarter(a[x], b[x]) for n pixels.
+void QuarterRow(const uint32_t* a, const uint32_t* b, uint32_t* out, int n) {
+  int x = 0;
+#ifdef __SSE2__
+  for (; x + 4 <= n; x += 4) {
+    __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + x));
+    __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + x));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), Quarter4(va, vb));
+  }
+#endif
+  for (; x < n; x++) out[x] = Quarter(a[x], b[x]);
+}
 
 // Sub-pixel j of factor k lies (2j + 1 - k) / 2k of a pixel from the centre of its
 // source pixel: toward the left (or upper) neighbour when negative.
@@ -65,14 +86,26 @@ void SmoothRow(BITMAP* src, int r, int k, const Tap* taps, uint32_t* out) {
   const uint32_t* in = reinterpret_cast<const uint32_t*>(src->line[r]);
   const int w = src->w;
   if (k == 2 && w >= 2) {
-    out[0] = in[0] & 0xFFFFFFu;
+    out[0] = in[0];
     out[1] = Quarter(in[0], in[1]);
-    for (int x = 1; x < w - 1; x++) {
+    int x = 1;
+#ifdef __SSE2__
+    for (; x + 5 <= w; x += 4) {
+      __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x));
+      __m128i l = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x - 1));
+      __m128i r = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x + 1));
+      __m128i left = Quarter4(c, l), right = Quarter4(c, r);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * x), _mm_unpacklo_epi32(left, right));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * x + 4),
+                       _mm_unpackhi_epi32(left, right));
+    }
+#endif
+    for (; x < w - 1; x++) {
       out[2 * x] = Quarter(in[x], in[x - 1]);
       out[2 * x + 1] = Quarter(in[x], in[x + 1]);
     }
     out[2 * w - 2] = Quarter(in[w - 1], in[w - 2]);
-    out[2 * w - 1] = in[w - 1] & 0xFFFFFFu;
+    out[2 * w - 1] = in[w - 1];
     return;
   }
   for (int x = 0; x < w; x++) {
@@ -120,7 +153,7 @@ void ScaleSmooth32(BITMAP* src, BITMAP* dst, int k, int y0, int y1) {
       if (w == 0 || other == mid)
         memcpy(out, mid, outW * sizeof(uint32_t));
       else if (k == 2)
-        for (int x = 0; x < outW; x++) out[x] = Quarter(mid[x], other[x]);
+        QuarterRow(mid, other, out, outW);
       else
         for (int x = 0; x < outW; x++) out[x] = Blend(mid[x], other[x], w);
     }

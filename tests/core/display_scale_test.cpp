@@ -87,17 +87,22 @@ TEST(DisplayScale, OnlyTheAskedRowsAreWritten) {
 }
 
 TEST(DisplayScale, SmoothScalingBlendsBetweenPixelCentres) {
-  // A black half and a white half, split at x = 400 and at y = 300.
+  // Black in the top-left quarter, white elsewhere: edges at x = 400 and y = 300.
   BITMAP* src = create_bitmap(kPictureW, kPictureH);
   clear_to_color(src, makecol(0, 0, 0));
   rectfill(src, 400, 0, kPictureW - 1, kPictureH - 1, makecol(255, 255, 255));
+  rectfill(src, 0, 300, kPictureW - 1, kPictureH - 1, makecol(255, 255, 255));
   BITMAP* dst = create_bitmap(kPictureW * 2, kPictureH * 2);
   ScaleRows(src, dst, 2, 0, kPictureH, true);
-  // Across the edge at 2x: black, a quarter white, three quarters white, white.
+  // Across the edge at 2x: black, a quarter white, three quarters white, white (each
+  // half-way mean rounded up).
   struct Case {
     int x, grey;
-  } row[] = {{0, 0}, {797, 0}, {798, 0}, {799, 63}, {800, 191}, {801, 255}, {1599, 255}};
+  } row[] = {{0, 0}, {797, 0}, {798, 0}, {799, 64}, {800, 192}, {801, 255}, {1599, 255}};
   for (const Case& c : row) EXPECT_EQ(getr(getpixel(dst, c.x, 50)), c.grey) << "x " << c.x;
+  // And down across the edge at y = 300.
+  Case column[] = {{0, 0}, {597, 0}, {598, 0}, {599, 64}, {600, 192}, {601, 255}, {1199, 255}};
+  for (const Case& c : column) EXPECT_EQ(getb(getpixel(dst, 50, c.x)), c.grey) << "y " << c.x;
   // Flat areas stay flat up to the picture's borders.
   EXPECT_EQ(getg(getpixel(dst, 0, 0)), 0);
   EXPECT_EQ(getg(getpixel(dst, 1599, 1199)), 255);
