@@ -299,8 +299,8 @@ void UpdateMouseSprite() {
 }
 
 // Sets one mode for the picture; on success the picture is `screen` again.
-bool SetMode(bool fullscreen) {
-  const int k = ChooseScaleFactor(gScaleSetting, gDesktopW, gDesktopH, fullscreen);
+bool SetMode(bool fullscreen, bool enlarge = true) {
+  const int k = enlarge ? ChooseScaleFactor(gScaleSetting, gDesktopW, gDesktopH, fullscreen) : 1;
   const int card = fullscreen ? GFX_AUTODETECT_FULLSCREEN : GFX_AUTODETECT_WINDOWED;
   // A new mode brings the library's dialog colours and colour conversion back to their
   // defaults; the game's own stay.
@@ -340,6 +340,17 @@ bool SetMode(bool fullscreen) {
   // The pointer is the system's, so it never lands in the picture.
   enable_hardware_cursor();
   UpdateMouseSprite();
+  if (gFactor > 1) {
+    // Without the system's pointer the library draws its own into the picture, where
+    // the real mouse position does not fit: such a display shows the picture unenlarged.
+    show_mouse(screen);
+    const bool systemPointer = (gfx_capabilities & GFX_HW_CURSOR) != 0;
+    show_mouse(nullptr);
+    if (!systemPointer) {
+      screen = gReal;
+      return SetMode(fullscreen, false);
+    }
+  }
   return true;
 }
 
