@@ -314,6 +314,8 @@ bool SetMode(bool fullscreen, bool enlarge = true) {
     set_color_conversion(conversion);
   }
   if (result != 0) {
+    // A screen may offer no mode of the enlarged size: full screen unenlarged, then.
+    if (fullscreen && k > 1) return SetMode(true, false);
     snprintf(gModeError, sizeof gModeError, "%s", allegro_error);
     gReal = nullptr;
     return false;
