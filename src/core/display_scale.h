@@ -45,8 +45,10 @@ enum DisplayOpenResult {
 };
 
 // Sets the graphics mode for the picture at the colour depth already set: full screen
-// or a window, enlarged by the factor the scale setting gives for the desktop. Full
-// screen refused falls back to a window. Creates the picture and installs it as
+// or a window, enlarged by the factor the scale setting gives for the desktop. A full
+// screen without a mode of the enlarged size is tried unenlarged; full screen refused
+// altogether falls back to a window. A display without the system's pointer shows the
+// picture unenlarged (the library would draw its own pointer into the picture). Creates the picture and installs it as
 // `screen` (with the mouse hooks of the library's dialogs).
 DisplayOpenResult OpenGameDisplay(bool fullscreen, int scaleSetting, bool smooth);
 // Puts the real screen back as `screen` and frees the picture; call before leaving
