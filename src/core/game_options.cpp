@@ -10,6 +10,8 @@ const GameOptionKey kGameOptionKeys[kGameOptionKeyCount] = {
     {"general", "fullscreen", &GameOptionsRecord::fullscreen, 1},
     {"general", "sound", &GameOptionsRecord::sound, 1},
     {"general", "developer", &GameOptionsRecord::developer, 0},
+    {"general", "scale", &GameOptionsRecord::scale, 0},
+    {"general", "smooth", &GameOptionsRecord::smooth, 0},
     {"options", "volume", &GameOptionsRecord::volume, 8},
     {"options", "enemyrange", &GameOptionsRecord::enemyrange, 20},
     {"options", "multiturn", &GameOptionsRecord::multiturn, 1},

@@ -9,6 +9,8 @@ struct GameOptionsRecord {
   int fullscreen;
   int sound;
   int developer;
+  int scale;   // window scale: 0 automatic, 1..4 fixed (next start)
+  int smooth;  // 1 = smooth scaling, 0 = sharp pixels
   // [options]
   int volume;
   int enemyrange;
@@ -40,7 +42,7 @@ struct GameOptionKey {
   int fallback;
 };
 // Every setting but the two colours, in the order they are written.
-constexpr int kGameOptionKeyCount = 19;
+constexpr int kGameOptionKeyCount = 21;
 extern const GameOptionKey kGameOptionKeys[kGameOptionKeyCount];
 
 // The two interface colours' defaults as 0xRRGGBB.

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "core/display_scale.h"
 #include "core/game_data.h"
 
 namespace {
@@ -14,10 +15,24 @@ unsigned MonotonicMs() {
 
 class AllegroPlatformImpl : public Platform {
  public:
-  void Wait(int ms) override { rest(ms > 0 ? ms : 0); }
+  // The waiting points show what was drawn before them (and carry out Alt+Enter).
+  void Wait(int ms) override {
+    ServiceDisplay();
+    rest(ms > 0 ? ms : 0);
+  }
   unsigned NowMs() override { return MonotonicMs(); }
-  bool KeyPressed() override { return keyboard_driver && keypressed(); }
-  int ReadKey() override { return keyboard_driver ? readkey() : 0; }
+  bool KeyPressed() override {
+    ServiceDisplay();
+    return keyboard_driver && keypressed();
+  }
+  int ReadKey() override {
+    if (!keyboard_driver) return 0;
+    while (!keypressed()) {
+      ServiceDisplay();
+      rest(10);
+    }
+    return readkey();
+  }
   void ClearKeys() override {
     if (keyboard_driver) clear_keybuf();
   }
@@ -25,8 +40,9 @@ class AllegroPlatformImpl : public Platform {
     return keyboard_driver && scancode > 0 && scancode < KEY_MAX && key[scancode];
   }
   int KeyShifts() override { return keyboard_driver ? key_shifts : 0; }
-  int MouseX() override { return mouse_x; }
-  int MouseY() override { return mouse_y; }
+  // Picture coordinates, whatever the window's scale.
+  int MouseX() override { return PictureMouseX(); }
+  int MouseY() override { return PictureMouseY(); }
   int MouseZ() override { return mouse_z; }
   int MouseButtons() override { return mouse_b; }
   int Alert(const char* l1, const char* l2, const char* l3, const char* b1, const char* b2,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/display_scale.h"
 #include "core/game_options.h"
 #include "core/platform.h"
 #include "core/program_state.h"
@@ -54,6 +55,7 @@ constexpr int kSliderRow = 22;
 constexpr int kCheckH = 14;
 constexpr int kCheckRow = 18;
 constexpr int kOptionsButtonW = 80;
+constexpr int kNoteRow = 14;
 
 }  // namespace
 
@@ -70,7 +72,8 @@ void BuildOptionsDialog(DIALOG* items) {
   L.DialogW = 3 * L.ButtonW + 2 * L.Spacing + 4 * L.Spacing;
   const int top = L.DialogY + L.TitleBarHeight + 2 * L.Spacing;
   const int checksTop = top + 2 * kSliderRow + L.Spacing;
-  const int buttonsTop = checksTop + kOptionsCheckCount * kCheckRow + L.Spacing;
+  const int scaleTop = checksTop + kOptionsCheckCount * kCheckRow + L.Spacing;
+  const int buttonsTop = scaleTop + kSliderRow + kCheckRow + kNoteRow + L.Spacing;
   L.DialogH = buttonsTop + L.ButtonH + 2 * L.Spacing - L.DialogY;
 
   for (int i = 0; i < kOptionsItemCount; i++) items[i] = DIALOG{};
@@ -100,6 +103,17 @@ void BuildOptionsDialog(DIALOG* items) {
     items[kOptionsMultiTurn + i].d1 = 1;  // the box first, its label after it
   }
 
+  // The window: its scale and how it is smoothed.
+  set(kOptionsScaleLabel, TextProc, left, scaleTop + 2, kLabelW, kSliderH, 0, 0, "Window Scale:");
+  set(kOptionsScale, NumberFieldProc, sliderX, scaleTop, sliderW, kSliderH, 'W', 0, nullptr);
+  items[kOptionsScale].d1 = kScaleMax;
+  items[kOptionsScale].d2 = std::clamp(GameOptions.scale, 0, kScaleMax);
+  set(kOptionsSmooth, CheckProc, left, scaleTop + kSliderRow, L.DialogW - 4 * L.Spacing, kCheckH,
+      '9', GameOptions.smooth ? D_SELECTED : 0, "Smooth window scaling");
+  items[kOptionsSmooth].d1 = 1;
+  set(kOptionsScaleNote, TextProc, left, scaleTop + kSliderRow + kCheckRow,
+      L.DialogW - 4 * L.Spacing, kCheckH, 0, 0, "Scale 0 fits the screen; next start.");
+
   const char* buttons[3] = {"DEFAULT", "CLASSIC", "OK"};
   for (int i = 0; i < 3; i++)
     set(kOptionsDefault + i, ButtonProc, left + i * (L.ButtonW + L.Spacing), buttonsTop,
@@ -113,6 +127,8 @@ void TakeOptionsDialog(const DIALOG* items) {
   GameOptions.volume = std::clamp(items[kOptionsVolume].d2, 0, kVolumeMax);
   for (int i = 0; i < kOptionsCheckCount; i++)
     GameOptions.*kChecks[i].field = (items[kOptionsMultiTurn + i].flags & D_SELECTED) ? 1 : 0;
+  GameOptions.scale = std::clamp(items[kOptionsScale].d2, 0, kScaleMax);
+  GameOptions.smooth = (items[kOptionsSmooth].flags & D_SELECTED) ? 1 : 0;
 }
 
 void ApplyOptionsPreset(int preset) {
@@ -154,6 +170,7 @@ int OptionsDialog() {
     destroy_bitmap(under);
   }
   Ambience(0, 0, kAmbienceVolume);
+  SetDisplaySmoothing(GameOptions.smooth != 0);
   Sys().Wait(100);
   Sys().ClearKeys();
   return 0;

@@ -20,6 +20,10 @@ enum OptionsDialogItem {
   kOptionsPassHeroes,
   kOptionsTargetHeroes,
   kOptionsSkirmish,
+  kOptionsScaleLabel,
+  kOptionsScale,   // number field 0..4: the window scale, 0 automatic (next start)
+  kOptionsSmooth,  // smooth window scaling
+  kOptionsScaleNote,
   kOptionsDefault,
   kOptionsClassic,
   kOptionsOk,
@@ -31,6 +35,7 @@ constexpr int kOptionsCheckCount = 8;
 // The ranges the dialog offers; dunmar.cfg may hold anything.
 constexpr int kEnemyRangeMax = 99;
 constexpr int kVolumeMax = 10;
+constexpr int kScaleMax = 4;
 
 enum OptionsPreset { kPresetDefault = 0, kPresetClassic = 1 };
 
@@ -43,7 +48,8 @@ extern DialogRunner RunRulesDialog;
 // Sets the dialog's layout values and fills items (kOptionsItemCount entries) from
 // GameOptions, values outside the dialog's ranges held to them.
 void BuildOptionsDialog(DIALOG* items);
-// Copies the sliders and check boxes back into GameOptions.
+// Copies the sliders and check boxes back into GameOptions (the window scale and its
+// smoothing too: the smoothing shows at once, a new scale at the next start).
 void TakeOptionsDialog(const DIALOG* items);
 // Sets the preset's values; the volume stays as it is.
 void ApplyOptionsPreset(int preset);

@@ -8,6 +8,10 @@ void CloseButtonHook();
 // asks for a redraw; the game's waiting loops carry it out on the main thread.
 void SwitchInHook();
 
-// Installs both (the close hook where the system driver offers one).
+// Full screen was refused at start-up: says so on the message line.
+void TellFullscreenRefused();
+
+// Installs both (the close hook where the system driver offers one), and has them put
+// back after every change between window and full screen.
 void InstallDisplayHooks();
 void RemoveDisplayHooks();

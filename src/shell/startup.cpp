@@ -14,6 +14,7 @@
 #include "core/colors.h"
 #include "core/config_file.h"
 #include "core/detached_process.h"
+#include "core/display_scale.h"
 #include "core/game_data.h"
 #include "core/game_options.h"
 #include "core/message_log.h"
@@ -22,6 +23,7 @@
 #include "core/random.h"
 #include "core/sin_table.h"
 #include "core/system_info.h"
+#include "core/user_folders.h"
 #include "quest/prefab_file.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
@@ -29,6 +31,7 @@
 #include "render/screen_hooks.h"
 #include "render/screen_layout.h"
 #include "render/title_picture.h"
+#include "shell/command_line.h"
 #include "shell/display_hooks.h"
 #include "shell/file_association.h"
 #include "shell/main_menu.h"
@@ -103,6 +106,7 @@ bool LoadContent() {
   ProgramFile(path, sizeof path, "Dunmar.dat");
   bool dataOk = LoadGameData(path);
   if (prefabsOk && dataOk) return true;
+  CloseGameDisplay();
   set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
   char text[160] = "";
   // Named as the file is spelled on disk: folders here tell upper from lower case.
@@ -184,6 +188,7 @@ void Shutdown() {
   RemoveDisplayHooks();
   show_mouse(nullptr);
   set_mouse_sprite(nullptr);
+  CloseGameDisplay();
   DestroyRenderBitmaps();
   font = gBuiltinFont;
   UnloadGameData();
@@ -209,6 +214,9 @@ bool SaveSettings() {
 }
 
 int RunProgram(int argc, char** argv) {
+  const char* questFile = nullptr;
+  int answered = HandleCommandLine(argc, argv, &questFile);
+  if (answered >= 0) return answered;
   UseSingleByteText();
   if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) {
     fprintf(stderr, "Dunmarrow could not start the game library: %s\n", allegro_error);
@@ -225,7 +233,7 @@ int RunProgram(int argc, char** argv) {
   set_window_title("Dunmarrow");
 
   char cfg[1024];
-  ProgramFile(cfg, sizeof cfg, "dunmar.cfg");
+  SetUpProgramFolders(cfg, sizeof cfg);
   SelectConfigFile(cfg);
   SetDefaultGameOptions();
   ReadGameOptions();
@@ -243,17 +251,21 @@ int RunProgram(int argc, char** argv) {
   }
 
   set_color_depth(GameOptions.bpp);
-  int card = GameOptions.fullscreen ? GFX_AUTODETECT_FULLSCREEN : GFX_AUTODETECT_WINDOWED;
-  if (set_gfx_mode(card, 800, 600, 0, 0) != 0) return FailGraphicsMode();
+  DisplayOpenResult display =
+      OpenGameDisplay(GameOptions.fullscreen != 0, GameOptions.scale, GameOptions.smooth != 0);
+  if (display == kDisplayFailed) return FailGraphicsMode();
+  if (display == kDisplayWindowInstead) GameOptions.fullscreen = 0;
 
   ReadInterfaceColors();
   gui_bg_color = GameOptions.background;
   ShowLoadingScreen();
+  PresentWholePicture();
   set_color_conversion(ColorConversionFor(bitmap_color_depth(screen)));
 
   if (!LoadContent()) return 1;
 
   if (!CreateRenderBitmaps(SCREEN_W, SCREEN_H)) {
+    CloseGameDisplay();
     set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
     TellUser("Not enough memory for the screen pictures.");
     return 1;
@@ -263,7 +275,7 @@ int RunProgram(int argc, char** argv) {
   SeedRandom(static_cast<uint32_t>(time(nullptr)));
   ResetQuest(true);
   FillSinTable();
-  set_mouse_sprite(DataBitmap(kDataMousePointer));  // Allegro's own arrow when missing
+  SetPictureMouseSprite(DataBitmap(kDataMousePointer));  // Allegro's own arrow when missing
   ExitRequest = 0;
   font = DataFontOr(kFontStandard);
 
@@ -275,8 +287,9 @@ int RunProgram(int argc, char** argv) {
   DrawScreen(1, 1, 0, 1);
   show_mouse(screen);
   PrintSystemLines();
+  if (display == kDisplayWindowInstead) TellFullscreenRefused();
 
-  if (argc > 1 && argv[1] && argv[1][0]) EditRequestedQuest(argv[1]);
+  if (questFile) EditRequestedQuest(questFile);
 
   RefreshMessages();
   Sys().Wait(30);

@@ -219,7 +219,7 @@ wait_until 5 options_open || e2e_fail "OPTIONS.. did not open the options dialog
 e2e_shot options
 OPTIONS_SHOT=$E2E_LAST_SHOT
 boxes_are 10001101 || e2e_fail "the options do not start as DEFAULT: $(option_boxes)"
-e2e_click 388 369  # CLASSIC
+e2e_click 388 423  # CLASSIC
 park
 wait_until 5 boxes_are 00000110 || e2e_fail "CLASSIC did not set its switches: $(option_boxes)"
 e2e_shot options-classic
@@ -228,7 +228,7 @@ e2e_shot options-classic
   e2e_fail "CLASSIC did not change the enemy range"
 [ "$(menu_sig "$OPTIONS_SHOT" 384 179 130 16)" = "$(menu_sig "$E2E_LAST_SHOT" 384 179 130 16)" ] ||
   e2e_fail "CLASSIC changed the sound volume"
-e2e_click 474 369  # OK
+e2e_click 474 423  # OK
 park
 wait_until 5 eval '! options_open' || e2e_fail "OK did not close the options"
 game_menu_open || e2e_fail "the game menu is not back after the options"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,28 @@ TEST_F(Options, ItemsShowTheOptionsWithTheirKeys) {
     EXPECT_GE(items[i].y, box.y + 16) << i;
     EXPECT_LE(items[i].x + items[i].w, box.x + box.w) << i;
     EXPECT_LE(items[i].y + items[i].h, box.y + box.h) << i;
+  }
+}
+
+TEST_F(Options, WindowScaleAndSmoothingAreKeptAndHeldToTheirRange) {
+  struct Case {
+    int stored, smooth, shown;
+  } cases[] = {{0, 0, 0}, {3, 1, 3}, {7, 1, 4}, {-2, 0, 0}};
+  for (const Case& c : cases) {
+    GameOptions.scale = c.stored;
+    GameOptions.smooth = c.smooth;
+    DIALOG items[kOptionsItemCount];
+    BuildOptionsDialog(items);
+    EXPECT_STREQ(static_cast<const char*>(items[kOptionsScaleLabel].dp), "Window Scale:");
+    EXPECT_EQ(items[kOptionsScale].key, 'W');
+    EXPECT_EQ(NumberFieldShown(&items[kOptionsScale]), c.shown) << c.stored;
+    EXPECT_EQ((items[kOptionsSmooth].flags & D_SELECTED) != 0, c.smooth == 1) << c.stored;
+    // The player moves the scale one up (at most 4) and flips the smoothing.
+    items[kOptionsScale].d2 = std::min(c.shown + 1, kScaleMax);
+    Toggle(items, kOptionsSmooth);
+    TakeOptionsDialog(items);
+    EXPECT_EQ(GameOptions.scale, std::min(c.shown + 1, kScaleMax)) << c.stored;
+    EXPECT_EQ(GameOptions.smooth, 1 - c.smooth) << c.stored;
   }
 }
 
