@@ -1,0 +1,4 @@
+#pragma once
+
+// The F2 menu of map filters.
+void RunMapFilters();

@@ -1,0 +1,5 @@
+#pragma once
+
+// The quest properties dialog: texts, heroes, chapters, rewards, objective and
+// wandering monster.
+void EditQuestProperties();
