@@ -1,0 +1,12 @@
+// The editor's pop-up dialogs: run through the rules' dialog runner (so tests can fill
+// the items and close them), with the screen under the dialog box put back afterwards.
+#pragma once
+#include <allegro.h>
+
+// Runs items with the focus on item focus; the rectangle of items[0] (the box) is
+// restored on the screen when the dialog closes. Returns the index of the item that
+// closed it, negative for Escape or a dialog that could not be shown.
+int RunEditorPopup(DIALOG* items, int focus);
+
+// Holds a value typed into a dialog to the range [low, high].
+int HoldToRange(int value, int low, int high);
