@@ -85,16 +85,6 @@ void WaitForKeyOrClick() {
   while (Sys().MouseButtons() != 0 && ExitRequest == 0) Sys().Wait(10);
 }
 
-bool BoardLargeEnoughToGenerate() {
-  if (BoardWidth() >= kSmallestGeneratedBoardW && BoardHeight() >= kSmallestGeneratedBoardH)
-    return true;
-  PrintMessage(ColorTable[kColorDarkRed],
-               "The board (%d x %d) is too small for the dungeon generator (%d x %d at least).",
-               BoardWidth(), BoardHeight(), kSmallestGeneratedBoardW, kSmallestGeneratedBoardH);
-  RefreshMessages();
-  return false;
-}
-
 bool FreeObjectSlot() {
   for (int slot = 1; slot < kMaxObjects; slot++)
     if (IsFreeSlot(ObjectTable[slot])) return true;
@@ -237,20 +227,16 @@ void ClassicDungeonFilter() {
   Announce(TextColor1, "Floormap set to Classic Dunmarrow layout.");
 }
 
-bool GenerateDungeonFilter() {
-  if (!BoardLargeEnoughToGenerate()) return false;
+void GenerateDungeonFilter() {
   ResetQuest(false);
   generateDungeonLayout(BoardSeed());
   RedrawBoardPicture();
-  return true;
 }
 
-bool OutdoorsDungeonFilter() {
-  if (!BoardLargeEnoughToGenerate()) return false;
+void OutdoorsDungeonFilter() {
   ResetQuest(false);
   generateOutdoorsLayout(BoardSeed());
   RedrawBoardPicture();
-  return true;
 }
 
 bool GenerateContentFilter() {
@@ -258,7 +244,6 @@ bool GenerateContentFilter() {
     Announce(ColorTable[kColorDarkRed], "The board is full: no object slot is free for content.");
     return false;
   }
-  if (!BoardLargeEnoughToGenerate()) return false;
   generateDungeonContent(kContentEditor, ContentLevel, 0);
   RedrawBoardPicture();
   return true;

@@ -28,11 +28,11 @@ void BuildMapFiltersMenu(DIALOG* items);
 // The filters. Each one that changes the board draws the board picture anew.
 // The classic board: every object and door gone, the rooms of the classic layout.
 void ClassicDungeonFilter();
-// A random dungeon layout on a cleared board; false (with a message, the board
-// unchanged) when the board is too small for the generator.
-bool GenerateDungeonFilter();
-// A random outdoor map on a cleared board; false as above.
-bool OutdoorsDungeonFilter();
+// A random dungeon layout on a cleared board (the generator copes with any board
+// size the header may give, down to none).
+void GenerateDungeonFilter();
+// A random outdoor map on a cleared board.
+void OutdoorsDungeonFilter();
 // Generated content for the editor's content level on the board as it is; false
 // (with a message, nothing placed) when no object slot is free.
 bool GenerateContentFilter();
@@ -44,10 +44,6 @@ const char* GreyscaleExportFilter();
 void ShowCoordinatesFilter();
 // Takes every door off the board.
 void RemoveAllDoorsFilter();
-
-// The smallest board the dungeon generator works on.
-constexpr int kSmallestGeneratedBoardW = 8;
-constexpr int kSmallestGeneratedBoardH = 8;
 
 // The seed the dungeon filters use: a 31-bit draw of the shared generator / 1200.
 int BoardSeed();
