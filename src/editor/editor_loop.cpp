@@ -56,6 +56,12 @@ bool Pressed(int scancode) {
   return fresh;
 }
 
+// After a dialog or another screen: keys still down from there (the Escape that closed
+// it) count as seen, so they do not act again here.
+void SettleKeys() {
+  for (int k = 0; k < KEY_MAX; k++) gWasDown[k] = Sys().KeyDown(k);
+}
+
 void WaitForRelease(int buttonBits) {
   while ((Sys().MouseButtons() & buttonBits) && ExitRequest < 2) {
     RedrawIfRequested();
@@ -155,6 +161,7 @@ void BoardMenu(int x, int y) {
       if (!object) break;
       PlayEffect(1);
       EditObjectProperties(ObjectMap[ax][ay]);
+      SettleKeys();
       RedrawEditorBoard();
       break;
     default:
@@ -237,6 +244,7 @@ void TakeStepBack(bool redo) {
 
 void OpenEditMenu() {
   if (RunEditMenu() == 1) gLeave = true;
+  SettleKeys();
   RecordEditStep();
   DrawScreen(1, 1, 1, 1);
   DrawEditorPanel();
@@ -291,15 +299,19 @@ void Keys() {
     OpenEditMenu();
   } else if (f1) {
     ShowManual();
+    SettleKeys();
     DrawScreen(1, 1, 1, 1);
   } else if (f2) {
     RunMapFilters();
+    SettleKeys();
     RecordEditStep();
     RedrawEditorBoard();
   } else if (f3) {
     RunQuestCheckDialog();
+    SettleKeys();
   } else if (f5) {
     TestPlayEditedQuest();
+    SettleKeys();
   } else if (f12) {
     ScreenDump();
   } else if (f11) {
@@ -400,7 +412,7 @@ void RunEditor() {
   gLastItem = gLastTool = 2;
   gLeave = false;
   gWheel = Sys().MouseZ();
-  for (bool& k : gWasDown) k = true;  // a key still down from the menu does not act
+  SettleKeys();  // a key still down from the menu does not act
   ClearEditHistory();
 
   DrawWholeBoard();

@@ -129,8 +129,12 @@ void MarkRectangle(int x1, int y1, int x2, int y2) {
 }
 
 void RedrawBoardPicture() {
+  // Drawing a tile reveals it; here the layer is the editor's selection mask and stays.
+  static uint8_t mask[kLayerW][kLayerH];
+  memcpy(mask, VisibilityMap, sizeof mask);
   ClearBoardPicture();
   DrawWholeBoard();
+  memcpy(VisibilityMap, mask, sizeof mask);
 }
 
 void PaintFloorRect(int x1, int y1, int x2, int y2, int floor) {

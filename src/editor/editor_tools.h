@@ -59,7 +59,8 @@ void StepEditorItem(int delta);
 // Selects a tool with item 1.
 void SelectTool(int tool);
 
-// The board picture drawn afresh: every tile, then every object.
+// The board picture drawn afresh: every tile, then every object. The selection mask
+// (VisibilityMap) stays as it was.
 void RedrawBoardPicture();
 // Marks the rectangle in the selection mask: 1 inside, 2 on the column to its right
 // and the row below it (their walls and pictures overlap it); clears the rest.

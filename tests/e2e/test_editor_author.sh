@@ -39,7 +39,8 @@ tile_color() { e2e_pixel "$E2E_LAST_SHOT" $(tile_px "$1" "$2"); }
 tile_changed() {
   [ "$(differing "$1" $((PLAY_BOARD_X + 25 * $2 + 2)) $((PLAY_BOARD_Y + 25 * $3 + 2)) 21 21)" -gt 40 ]
 }
-dialog_shows() { text_in 100 100 600 400 "$1"; }
+list_shows() { e2e_find_text 118 11 11 651 476 "$1" >/dev/null; }  # list rows: standard font
+dialog_shows() { text_in 11 11 651 476 "$1"; }
 
 menu_start
 press 296 301  # EDIT QUEST
@@ -104,6 +105,7 @@ e2e_fresh_shot
 e2e_key F3
 wait_until 10 dialog_shows "Quest Check:" || e2e_fail "no list of findings"
 e2e_shot check-findings
+list_shows "Quest: the quest needs four heroes, but it has 2" || e2e_fail "the missing heroes are not among the findings"
 e2e_key Escape
 sleep 0.5
 
@@ -111,4 +113,121 @@ sleep 0.5
 press_tile 3 7 3
 sleep 0.5
 e2e_shot popup
-e2e_fail stop
+list_shows "Properties" || e2e_fail "no right-click menu"
+press 133 253  # "Properties"
+wait_until 10 dialog_shows "Script when used or killed:" || e2e_fail "no properties dialog"
+e2e_shot properties
+press 370 239  # type: "give x, amount y"
+press 460 373  # text1: emptied with Ctrl+X, then written
+e2e_key ctrl+x
+e2e_type "A purse of gold!"
+press 336 354  # y: the amount, stepped up with the arrow key
+e2e_key Right Right Right Right Right
+sleep 0.3
+e2e_shot properties-set
+press 578 430  # OK
+wait_until 10 eval '! dialog_shows "Script when used or killed:"' || e2e_fail "the properties dialog did not close"
+
+# The quest's title and objective, from the map filters (F2).
+e2e_key F2
+wait_until 10 dialog_shows "QUEST PROPERTIES" || e2e_fail "no map filters menu"
+e2e_shot filters
+e2e_key 1
+wait_until 10 dialog_shows "Quest Properties" || e2e_fail "no quest properties dialog"
+e2e_shot quest-properties
+press 300 176  # the title
+e2e_key ctrl+x
+e2e_type "The Goblin Cellar"
+press 400 307  # the objective list, from "Kill all monsters" down to "Open all Chests"
+e2e_key Down Down Down
+sleep 0.3
+e2e_shot quest-properties-set
+press 586 413  # OK
+wait_until 10 eval '! dialog_shows "Quest Properties"' || e2e_fail "the quest properties did not close"
+e2e_key Escape  # the filters menu: BACK
+wait_until 10 eval '! dialog_shows "QUEST PROPERTIES"' || e2e_fail "the map filters did not close"
+
+# Two heroes more: the dwarf copied from the board, then the next two prefabs.
+press_tile 4 3 3
+wait_until 5 list_shows "Copy" || e2e_fail "no right-click menu on the dwarf"
+e2e_shot popup-dwarf
+press 145 105  # "Copy"
+wait_until 5 panel_title_is "Obj. 2" || e2e_fail "Copy did not pick up the dwarf's prefab"
+item_to "Obj. 3" "$NEXT"
+press_tile 5 3
+item_to "Obj. 4" "$NEXT"
+press_tile 6 3
+park
+
+# The check again: the heroes are all there now.
+e2e_key F3
+sleep 1
+e2e_fresh_shot
+e2e_shot check-again
+list_shows "Quest: the quest needs four heroes" && e2e_fail "the check still misses heroes"
+e2e_key Escape
+sleep 0.5
+park
+e2e_fresh_shot
+e2e_shot authored
+AUTHORED="$E2E_LAST_SHOT"
+
+# Saved under a new name through the Edit menu's file selector.
+e2e_key Escape
+wait_until 10 dialog_shows "Editmenu" || e2e_fail "no edit menu"
+e2e_shot edit-menu
+e2e_key 4
+sleep 1.5
+e2e_shot save-selector
+e2e_key ctrl+x
+e2e_type quests/authored.qst  # relative to the program folder, where the game runs
+e2e_key Return
+SAVED="$E2E_GAME/quests/authored.qst"
+e2e_wait_for 10 test -s "$SAVED" || e2e_fail "the quest was not saved"
+wait_until 10 messages_show "Saving quest file: authored.qst" || e2e_fail "no saving message"
+wait_until 10 dialog_shows "Editmenu" || e2e_fail "the edit menu did not come back"
+grep -q '^quest     The Goblin Cellar' "$SAVED" || e2e_fail "the title was not saved"
+grep -q '^scripttxt A purse of gold!' "$SAVED" || e2e_fail "the chest's text was not saved"
+grep -q '^scriptvar 2,0,41,0,5,13' "$SAVED" || e2e_fail "the chest does not give 5: $(grep scriptvar "$SAVED" | sort -u | tr '\n' ' ')"
+
+# Leaving: saved, so no warning under the question.
+e2e_key x
+wait_until 10 dialog_shows "Exit to Mainmenu?" || e2e_fail "no exit question"
+e2e_shot exit-question
+dialog_shows "Your changes are not saved!" && e2e_fail "a warning although all is saved"
+e2e_key o
+wait_until 15 menu_title_up || e2e_fail "the main menu did not come back"
+
+# PLAY QUEST opens on the quest just saved: its briefing, then the same board.
+e2e_key 1
+sleep 1.5
+e2e_shot play-selector
+e2e_key Return
+pass_briefing authored.qst
+wait_turn Barbarian 30
+park
+e2e_fresh_shot
+e2e_shot played
+for t in "5 5" "7 4" "2 8" "9 2"; do
+  [ "$(differing "$AUTHORED" $((PLAY_BOARD_X + 25 * ${t% *} + 2)) $((PLAY_BOARD_Y + 25 * ${t#* } + 2)) 21 21)" -lt 25 ] ||
+    e2e_fail "the room's tile ($t) looks different in play"
+done
+for t in "3 3" "4 3" "5 3" "6 3" "8 6" "3 7"; do
+  tile_changed "$PAINTED" $t || e2e_fail "nothing stands on ($t) in play"
+done
+e2e_key Escape
+wait_until 10 game_menu_open || e2e_fail "no game menu"
+game_menu_click exit
+wait_until 10 exit_question_open || e2e_fail "no exit question in play"
+e2e_key o
+wait_until 15 menu_title_up || e2e_fail "the main menu did not come back after play"
+startup_leave() { e2e_key Escape; wait_until 10 dialog_shows "Exit Dunmarrow?" && e2e_key o; }
+startup_leave || e2e_fail "no exit question in the main menu"
+e2e_wait_exit 20 || e2e_fail "the game did not end"
+[ "$E2E_RC" = 0 ] || e2e_fail "exit code $E2E_RC"
+
+# The bot plays the saved quest through.
+"${DUNMARROW_GAME_DIR:-$1}/questbot" --games 2 --seed 7 "$SAVED" >"$E2E_TMP/questbot.log" 2>&1 ||
+  e2e_fail "questbot failed on the saved quest: $(tail -3 "$E2E_TMP/questbot.log")"
+e2e_note "questbot: $(tail -1 "$E2E_TMP/questbot.log")"
+e2e_pass
