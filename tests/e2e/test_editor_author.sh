@@ -23,6 +23,15 @@ drag_tiles() {
 }
 NEXT="764 88"
 PREV="702 88"
+# Steps the item with the wheel: N steps down (negative: up), each given time to be
+# taken on its own; then the panel's buttons until the panel's title reads TITLE (a
+# step the loop missed is made up for).
+wheel_to() {
+  local n="$1" title="$2" button=5 fix="$NEXT"
+  if [ "$n" -lt 0 ]; then n=$((-n)); button=4; fix="$PREV"; fi
+  xdotool mousemove --window "$E2E_VIEW" 730 400 click --repeat "$n" --delay 180 "$button"
+  item_to "$title" "$fix"
+}
 # Steps the item with the panel's buttons until the panel's title reads TITLE.
 item_to() {
   local title="$1" button="$2" n
@@ -35,6 +44,17 @@ item_to() {
 panel_title_is() { text_in 677 113 112 22 "$1"; }
 # The middle of a tile on the whole-board view as "R G B".
 tile_color() { e2e_pixel "$E2E_LAST_SHOT" $(tile_px "$1" "$2"); }
+# The tiles of the board that look different in the last screenshot from the picture
+# FILE, as 19 rows of 26 characters ('#' changed), in one pass.
+changed_map() {
+  convert \( "$1" -crop "650x475+$PLAY_BOARD_X+$PLAY_BOARD_Y" +repage \) \
+    \( "$E2E_LAST_SHOT" -crop "650x475+$PLAY_BOARD_X+$PLAY_BOARD_Y" +repage \) \
+    -compose difference -composite -colorspace gray -threshold 3% -scale '26x19!' -depth 8 txt:- |
+    awk -F'[,: ()]+' 'NR > 1 { v[$2, $1] = ($4 + 0 > 20) ? "#" : "." }
+      END { for (y = 0; y < 19; y++) { s = ""; for (x = 0; x < 26; x++) s = s v[y, x]; print s } }'
+}
+# Whether tile (X, Y) is marked in such a map (on standard input).
+marked() { awk -v x="$1" -v y="$2" 'NR == y + 1 { exit substr($0, x + 1, 1) != "#" }'; }
 # Whether tile (X, Y) looks different from the same tile of the picture FILE.
 tile_changed() {
   [ "$(differing "$1" $((PLAY_BOARD_X + 25 * $2 + 2)) $((PLAY_BOARD_Y + 25 * $3 + 2)) 21 21)" -gt 40 ]
@@ -50,11 +70,11 @@ wait_until 5 panel_title_is "Floor 1" || e2e_fail "the floor tool is not shown"
 e2e_shot editor-start
 
 # Rock everywhere, a room (floor 10) and a corridor (floor 8) leading east from it.
-item_to "Floor 7" "$NEXT"
+wheel_to 6 "Floor 7"
 drag_tiles 0 0 25 18
-item_to "Floor 10" "$NEXT"
+wheel_to 3 "Floor 10"
 drag_tiles 2 2 9 8
-item_to "Floor 8" "$PREV"
+wheel_to -2 "Floor 8"
 drag_tiles 10 5 20 5
 park
 e2e_fresh_shot
@@ -82,14 +102,15 @@ wait_until 5 panel_title_is "Obj. 1" || e2e_fail "the object tool is not shown"
 press_tile 3 3
 item_to "Obj. 2" "$NEXT"
 press_tile 4 3
-item_to "Obj. 11" "$NEXT"
+wheel_to 9 "Obj. 11"
 press_tile 8 6
-item_to "Obj. 40" "$NEXT"
+wheel_to 29 "Obj. 40"
 press_tile 3 7
 park
 e2e_fresh_shot
 e2e_shot objects
-for t in "3 3" "4 3" "8 6" "3 7"; do tile_changed "$PAINTED" $t || e2e_fail "nothing placed on ($t)"; done
+MAP=$(changed_map "$PAINTED")
+for t in "3 3" "4 3" "8 6" "3 7"; do marked $t <<<"$MAP" || e2e_fail "nothing placed on ($t)"; done
 WITH_CHEST="$E2E_LAST_SHOT"
 
 # The chest placed last is taken back and comes again.
@@ -212,9 +233,22 @@ for t in "5 5" "7 4" "2 8" "9 2"; do
   [ "$(differing "$AUTHORED" $((PLAY_BOARD_X + 25 * ${t% *} + 2)) $((PLAY_BOARD_Y + 25 * ${t#* } + 2)) 21 21)" -lt 25 ] ||
     e2e_fail "the room's tile ($t) looks different in play"
 done
-for t in "3 3" "4 3" "5 3" "6 3" "8 6" "3 7"; do
-  tile_changed "$PAINTED" $t || e2e_fail "nothing stands on ($t) in play"
+MAP=$(changed_map "$PAINTED")
+for t in "3 3" "4 3" "5 3" "6 3" "3 7"; do
+  marked $t <<<"$MAP" || e2e_fail "nothing stands on ($t) in play"
 done
+# The goblin may have had his turn already: he is somewhere in the room.
+goblin_in_room() {
+  local x y
+  for ((y = 2; y <= 8; y++)); do
+    for ((x = 2; x <= 9; x++)); do
+      case "$x $y" in "3 3" | "4 3" | "5 3" | "6 3" | "3 7") continue ;; esac
+      marked $x $y <<<"$MAP" && return 0
+    done
+  done
+  return 1
+}
+goblin_in_room || e2e_fail "the goblin is not in the room in play"
 e2e_key Escape
 wait_until 10 game_menu_open || e2e_fail "no game menu"
 game_menu_click exit
