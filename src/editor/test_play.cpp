@@ -18,6 +18,7 @@
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
+#include "render/render_bitmaps.h"
 #include "render/screen_buttons.h"
 #include "render/screen_layout.h"
 #include "rules/play_loop.h"
@@ -66,9 +67,11 @@ int TestPlayEditedQuest() {
 
   PrintMessage(TextColor1, "Test play: %s", QuestHeader.quest);
   RefreshMessages();
-  // The game's own drawing and dialogs from here on.
+  // The game's own drawing, dialogs, buttons and an empty panel from here on.
   EditorTool = kToolNone;
   EditorActive = 0;
+  if (PanelBitmap) clear_to_color(PanelBitmap, BaseColor);
+  DrawScreen(1, 0, 0, 1);
   int outcome = kQuestLeft;
   if (LoadAsSaved()) {
     EmptyParty();
