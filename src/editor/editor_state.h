@@ -38,10 +38,3 @@ int ToolItemBound(int tool);
 // Brings EditorItem back to 1 when it lies above the current tool's bound.
 void ClampEditorItem();
 
-// 1 when the quest in memory differs from the last one loaded, started or saved.
-// Maintained by the editor's undo history (undo.h); the map filters and dialogs need
-// not touch it.
-bool QuestHasUnsavedChanges();
-
-// The view (ViewMode of the board renderer) comes back to the whole board when the
-// editor starts.

@@ -6,6 +6,7 @@
 #include "campaign/party.h"
 #include "campaign/quest_screen.h"
 #include "core/platform.h"
+#include "editor/editor_loop.h"
 #include "core/program_state.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
@@ -127,8 +128,10 @@ int ActOnMainMenuChoice(int choice) {
       PlayQuestSeries();
       break;
     case kMenuDungeon:
-    case kMenuEditQuest:
       NotBuiltYet(kEntries[choice - 1].label);
+      break;
+    case kMenuEditQuest:
+      EditNewQuest();
       break;
     case kMenuHallOfFame:
       ShowHallOfFame();
