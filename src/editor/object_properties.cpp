@@ -30,9 +30,9 @@ constexpr int kBoxX = 125, kBoxY = 160, kBoxW = 509, kBoxH = 294;
 constexpr int kColumnX[3] = {137, 287, 490};
 constexpr int kControlOffset = 42;
 constexpr int kFirstRowY = 188, kRowH = 20, kRowItemH = 16;
-constexpr int kNumberW = 90, kListW = 100, kScriptTextW = 272, kNameW = 100;
+constexpr int kNumberW = 90, kListW = 100, kScriptListW = 150, kScriptTextW = 272, kNameW = 100;
 constexpr int kButtonW = 86, kButtonH = 22, kButtonGap = 7, kButtonMargin = 12;
-constexpr int kBlueKeyOffset = 90;
+constexpr int kBlueKeyOffset = 50;  // "blue" and its box end before the script column
 constexpr int kPreviewSize = 96, kPreviewW = 90, kPreviewH = 76;
 constexpr int kOneTilePicture = 20;  // pixels: the picture of a figure that moves
 
@@ -148,8 +148,8 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
     items[i].dp = text;
     items[i].d1 = limit;
   };
-  auto list = [&](int i, int column, int row, void* entries, int selected, bool locked) {
-    set(i, ListProc, ControlX(column), RowY(row), kListW, 3 * kRowH - 4, 0,
+  auto list = [&](int i, int column, int row, int w, void* entries, int selected, bool locked) {
+    set(i, ListProc, ControlX(column), RowY(row), w, 3 * kRowH - 4, 0,
         locked ? D_DISABLED : 0, nullptr);
     items[i].dp = entries;
     items[i].d1 = selected;
@@ -176,7 +176,7 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   textField(kObjPropsName, 0, 5, kNameW, o.name, kObjectNameChars, false);
   label(kObjPropsSideLabel, 0, 6, "side ");
   s.side = SideToListPosition(o.side);
-  list(kObjPropsSide, 0, 6, reinterpret_cast<void*>(SideListEntry), s.side, false);
+  list(kObjPropsSide, 0, 6, kListW, reinterpret_cast<void*>(SideListEntry), s.side, false);
   label(kObjPropsGoldLabel, 0, 9, "gold ");
   number(kObjPropsGold, 0, 9, kGoldLimit, o.inventory[kInvGold] / 10, false);
   label(kObjPropsKeysLabel, 0, 10, "keys ");
@@ -189,7 +189,8 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   const int* sv = o.scriptvar;
   label(kObjPropsTypeLabel, 1, 1, "type ");
   s.type = HoldToRange(sv[kScriptType], 0, kScriptActionCount - 1);
-  list(kObjPropsType, 1, 1, reinterpret_cast<void*>(ScriptActionListEntry), s.type, false);
+  list(kObjPropsType, 1, 1, kScriptListW, reinterpret_cast<void*>(ScriptActionListEntry), s.type,
+       false);
   check(kObjPropsRepeatable, ControlX(1), 4, 0, sv[kScriptRepeatable] > 0, sl, "repeatable");
   label(kObjPropsPic2Label, 1, 5, "pic 2");
   s.pic2 = number(kObjPropsPic2, 1, 5, LargestObjectPicture(), sv[kScriptPic2], sl);
