@@ -374,17 +374,21 @@ const char* GreyscaleExportFilter() {
   return saved ? ExportPath : nullptr;
 }
 
-void DrawCellLabel(int x, int y, const char* format, long value) {
-  if (!BoardBitmap || x < 0 || y < 0 || x >= kBoardW || y >= kBoardH) return;
-  char label[10];
-  snprintf(label, sizeof label, format, value);
-  const int n = atoi(label);
+int CellLabelInk(const char* label) {
+  const int n = atoi(label);  // 0 for a label that starts with a letter
   ColorTriple color = kDarkGreen;
   if (n == 0) color = TextColor3;
   if (n == PathLength) color = kPathGreen;
   if (n == 255) color = kLabelRed;
-  int ink = MakeColorFromTriple(color);
-  if (label[0] == 'X' || label[0] == 'Y') ink = HighlightColor;
+  if (label[0] == 'X' || label[0] == 'Y') return HighlightColor;
+  return MakeColorFromTriple(color);
+}
+
+void DrawCellLabel(int x, int y, const char* format, long value) {
+  if (!BoardBitmap || x < 0 || y < 0 || x >= kBoardW || y >= kBoardH) return;
+  char label[10];
+  snprintf(label, sizeof label, format, value);
+  const int ink = CellLabelInk(label);
   rectfill(BoardBitmap, TileX[x] + 2, TileY[y] + 8, TileX[x] + 23, TileY[y] + 17, BaseColor);
   DrawText(BoardBitmap, kFontSmall, TileX[x] + 2, TileY[y] + 6, ink, "%s", label);
 }

@@ -86,7 +86,7 @@ void BuildQuestPropertiesDialog(DIALOG* items) {
   label(kQuestPropsHeroesLabel, 5, "hero 1-4");
   for (int k = 0; k < 4; k++) {
     set(kQuestPropsHero1 + k, CheckProc, kControlX + k * kHeroBoxStep, RowY(5), 14, 14,
-        '1' + k, h.heroes[k] == kHeroInPlay ? D_SELECTED : 0, "");
+        0, h.heroes[k] == kHeroInPlay ? D_SELECTED : 0, "");
     items[kQuestPropsHero1 + k].d1 = 1;
   }
   label(kQuestPropsChapterLabel, 6, "chapter ");

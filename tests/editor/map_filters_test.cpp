@@ -1,6 +1,7 @@
 #include "editor/map_filters.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -17,6 +18,7 @@
 #include "render/render_bitmaps.h"
 #include "render/screen_layout.h"
 #include "rules/doors.h"
+#include "rules/movement.h"
 #include "support/pixel_colors.h"
 #include "support/temp_folder.h"
 
@@ -281,6 +283,25 @@ TEST_F(GreyscaleExport, WritesAPictureThatOpensAgain) {
   EXPECT_FALSE(TestPlatform().ranOutOfActs);
 }
 
+TEST_F(GreyscaleExport, APictureThatCannotBeWrittenIsNotReportedAsSaved) {
+  TempFolder folder;
+  char quests[1024], here[1024];
+  CopyText(quests, QuestsDir, sizeof quests - 1);
+  ASSERT_NE(getcwd(here, sizeof here), nullptr);
+  // Neither the quests folder nor the working folder exists any more.
+  const std::string gone = folder.File("gone");
+  ASSERT_EQ(mkdir(gone.c_str(), 0700), 0);
+  ASSERT_EQ(chdir(gone.c_str()), 0);
+  ASSERT_EQ(rmdir(gone.c_str()), 0);
+  CopyText(QuestsDir, (gone + "/quests/").c_str(), sizeof QuestsDir - 1);
+  PressAKeyWhenAsked();
+  const char* path = GreyscaleExportFilter();
+  ASSERT_EQ(chdir(here), 0);
+  CopyText(QuestsDir, quests, sizeof QuestsDir - 1);
+  EXPECT_EQ(path, nullptr);
+  EXPECT_NE(LastMessage().find("could not be written"), std::string::npos) << LastMessage();
+}
+
 TEST_F(MapFilters, CoordinatesShowOnTheScreenUntilTheNextRedraw) {
   ClassicDungeonFilter();
   // The label's corner of row 5 in column 0, on the screen and on the board picture.
@@ -297,6 +318,25 @@ TEST_F(MapFilters, CoordinatesShowOnTheScreenUntilTheNextRedraw) {
   EXPECT_TRUE(looked);
   EXPECT_NE(getpixel(BackBuffer, sx, sy), BaseColor);
   EXPECT_EQ(LoggedLine(0).text, std::string("Drawing map coordinates."));
+}
+
+TEST_F(MapFilters, CellLabelsTakeTheColourOfWhatTheySay) {
+  const int darkGreen = makecol(0, 100, 0), green = makecol(0, 160, 0), red = makecol(252, 0, 0);
+  const int faint = MakeColorFromTriple(TextColor3);
+  const struct {
+    const char* label;
+    int pathLength;
+    int ink;
+  } cases[] = {
+      {" 7", 3, darkGreen}, {"  0", 3, faint},       {" 3", 3, green},  {"0", 0, green},
+      {"255", 255, red},    {"X 4", 0, HighlightColor}, {"Y18", 18, HighlightColor},
+  };
+  const int saved = PathLength;
+  for (const auto& c : cases) {
+    PathLength = c.pathLength;
+    EXPECT_EQ(RgbOf(CellLabelInk(c.label)), RgbOf(c.ink)) << "\"" << c.label << "\"";
+  }
+  PathLength = saved;
 }
 
 TEST_F(MapFilters, TheMenuRunsFiltersUntilBack) {
