@@ -46,6 +46,7 @@ struct Opened {
   bool scriptLock, attributeLock;
   int side, type;
   int pic2, sound, sx, sy;
+  int gold, exp;
   int attribute[5];
   bool magical;
   char name[kNameLen + 1];
@@ -100,7 +101,8 @@ void NeighbourObjectCell(int x, int y, int step, int* nx, int* ny) {
   *ny = y;
   const int here = y * kBoardW + x, cells = kBoardW * kBoardH;
   for (int i = here + step; i >= 0 && i < cells; i += step)
-    if (ObjectMap[i % kBoardW][i / kBoardW] != 0) {
+    if (ObjectMap[i % kBoardW][i / kBoardW] != 0 &&
+        !IsFreeSlot(ObjectTable[ObjectMap[i % kBoardW][i / kBoardW]])) {
       *nx = i % kBoardW;
       *ny = i / kBoardW;
       return;
@@ -131,7 +133,9 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   L.TitleBarHeight = 16;
   for (int i = 0; i < kObjPropsItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int ix, int iy, int w, int h, int key, int flags,
-                 const char* text) { SetDialogItem(items[i], proc, ix, iy, w, h, key, flags, text); };
+                 const char* text) {
+    SetDialogItem(items[i], proc, ix, iy, w, h, key, flags, text);
+  };
   auto label = [&](int i, int column, int row, const char* text) {
     set(i, TextProc, kColumnX[column], RowY(row), kControlOffset, kRowItemH, 0, 0, text);
   };
@@ -178,7 +182,7 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   s.side = SideToListPosition(o.side);
   list(kObjPropsSide, 0, 6, kListW, reinterpret_cast<void*>(SideListEntry), s.side, false);
   label(kObjPropsGoldLabel, 0, 9, "gold ");
-  number(kObjPropsGold, 0, 9, kGoldLimit, o.inventory[kInvGold] / 10, false);
+  s.gold = number(kObjPropsGold, 0, 9, kGoldLimit, o.inventory[kInvGold] / 10, false);
   label(kObjPropsKeysLabel, 0, 10, "keys ");
   check(kObjPropsRedKey, ControlX(0), 10, 0, o.inventory[kInvRedKeys] > 0, false, "red");
   check(kObjPropsBlueKey, ControlX(0) + kBlueKeyOffset, 10, 0, o.inventory[kInvBlueKeys] > 0,
@@ -209,7 +213,7 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   // Column 3: the attributes, current values (off as its size, its sign the tick).
   const bool al = s.attributeLock;
   label(kObjPropsExpLabel, 2, 1, "exp  ");
-  number(kObjPropsExp, 2, 1, kExpLimit, o.exp / 10, al);
+  s.exp = number(kObjPropsExp, 2, 1, kExpLimit, o.exp / 10, al);
   const char* const labels[5] = {"walk ", "off  ", "def  ", "life ", "mind "};
   const int rows[5] = {2, 3, 5, 6, 7};
   s.magical = o.attribute[kOff] < 0;
@@ -260,7 +264,7 @@ int TakeObjectPropertiesDialog(const DIALOG* items) {
       o.side = static_cast<int8_t>(side);
     }
   }
-  o.inventory[kInvGold] = held(kObjPropsGold) * 10;
+  o.inventory[kInvGold] = StoreCountedInTens(items[kObjPropsGold], s.gold, o.inventory[kInvGold]);
   o.inventory[kInvRedKeys] = ticked(kObjPropsRedKey);
   o.inventory[kInvBlueKeys] = ticked(kObjPropsBlueKey);
 
@@ -296,7 +300,7 @@ int TakeObjectPropertiesDialog(const DIALOG* items) {
     PrintMessage(ColorTable[kColorDarkRed], "%s Open the properties again to set it.", problem);
 
   if (!s.attributeLock) {
-    o.exp = held(kObjPropsExp) * 10;
+    o.exp = StoreCountedInTens(items[kObjPropsExp], s.exp, o.exp);
     const bool magical = ticked(kObjPropsMagical) == 1;
     for (int k = 0; k < 5; k++) {
       const int value = held(kAttributeFields[k]);
@@ -311,7 +315,9 @@ int TakeObjectPropertiesDialog(const DIALOG* items) {
 }
 
 void EditObjectPropertiesAt(int x, int y) {
-  if (x < 0 || y < 0 || x >= kBoardW || y >= kBoardH || ObjectMap[x][y] == 0) return;
+  if (x < 0 || y < 0 || x >= kBoardW || y >= kBoardH || ObjectMap[x][y] == 0 ||
+      IsFreeSlot(ObjectTable[ObjectMap[x][y]]))
+    return;
   DIALOG items[kObjPropsItemCount];
   int focus = kObjPropsOk;
   for (;;) {
