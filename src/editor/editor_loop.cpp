@@ -134,7 +134,7 @@ void BoardMenu(int x, int y) {
   if (object) {
     DrawObject(ax, ay, 2);
     DrawScreen(0, 1, 0, 0);
-    DrawObject(ax, ay, 0);  // the picture is right again; the screen stays tinted
+    RedrawBoardPicture();  // the picture is right again; the screen stays tinted
   } else {
     for (int i : {kPopupCut, kPopupDelete, kPopupProperties}) menu[i].flags = D_DISABLED;
   }

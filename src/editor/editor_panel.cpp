@@ -63,9 +63,11 @@ void ObjectPanel(int item) {
   const ObjectRecord& o = PrefabTable[item];
   if (item == kCustomObjectItem)
     DrawText(PanelBitmap, kFontDialog, kLabelX, kTitleY, HighlightColor, "Obj. 0  (Custom)");
-  else
-    DrawText(PanelBitmap, kFontDialog, kLabelX, kTitleY, HighlightColor,
-             "Obj. %d             (Prefab)", item);
+  else {
+    // Two texts from the same corner: the spaces carry the second past the number.
+    DrawText(PanelBitmap, kFontDialog, kLabelX, kTitleY, HighlightColor, "Obj. %d", item);
+    DrawText(PanelBitmap, kFontDialog, kLabelX, kTitleY, HighlightColor, "             (Prefab)");
+  }
   DrawText(PanelBitmap, kFontDialog, kLabelX, kNameY, Primary(), "%s", o.name);
 
   // The picture as the board draws it: the record is put in a spare slot for the

@@ -30,15 +30,6 @@ bool CutToBoard(int* x1, int* y1, int* x2, int* y2) {
   return *x1 <= *x2 && *y1 <= *y2;
 }
 
-// Redraws a cell, or the object covering it (which draws the tiles under it).
-void RedrawCell(int x, int y) {
-  int ax, ay;
-  if (ObjectAt(x, y, &ax, &ay) && OnBoard(ax, ay))
-    DrawObject(ax, ay, 0);
-  else if (OnBoard(x, y))
-    DrawTile(x, y, 0);
-}
-
 }  // namespace
 
 void RecordFootprint(const ObjectRecord& o, bool mask[3][3]) {
@@ -94,7 +85,7 @@ int PlaceObject(int prefab, int x, int y, int* slot) {
   ObjectMap[x][y] = static_cast<uint8_t>(free);
   if (free > ObjectCount) ObjectCount = free;
   PlayEffect(1);
-  DrawObject(x, y, 0);
+  RedrawBoardPicture();
   if (slot) *slot = free;
   return kPlaced;
 }
@@ -122,7 +113,7 @@ int CycleDoor(int x, int y, int item) {
   else
     cell = static_cast<uint8_t>((cell & 0x0F) | (NextDoorState(cell >> 4) << 4));
   PlayEffect(1);
-  RedrawCell(x, y);
+  RedrawBoardPicture();
   return 0;
 }
 
@@ -137,24 +128,9 @@ void MarkRectangle(int x1, int y1, int x2, int y2) {
       if (VisibilityMap[x][y] == 0) VisibilityMap[x][y] = 2;
 }
 
-void RedrawMarkedCells() {
-  // Drawing a tile reveals it (writes the layer), so the marks are read first.
-  static uint8_t marks[kLayerW][kLayerH];
-  memcpy(marks, VisibilityMap, sizeof marks);
-  for (int y = 0; y < kBoardH; y++)
-    for (int x = 0; x < kBoardW; x++)
-      if (marks[x][y]) DrawTile(x, y, 0);
-  // Objects anchored on a selected cell, then those reaching into one from outside.
-  for (int y = 0; y < kBoardH; y++)
-    for (int x = 0; x < kBoardW; x++)
-      if (marks[x][y] == 1 && ObjectMap[x][y]) DrawObject(x, y, 0);
-  for (int y = 0; y < kBoardH; y++)
-    for (int x = 0; x < kBoardW; x++) {
-      int ax, ay;
-      if (marks[x][y] && ObjectAt(x, y, &ax, &ay) && OnBoard(ax, ay) && marks[ax][ay] != 1)
-        DrawObject(ax, ay, 0);
-    }
-  memcpy(VisibilityMap, marks, sizeof marks);
+void RedrawBoardPicture() {
+  ClearBoardPicture();
+  DrawWholeBoard();
 }
 
 void PaintFloorRect(int x1, int y1, int x2, int y2, int floor) {
@@ -163,21 +139,17 @@ void PaintFloorRect(int x1, int y1, int x2, int y2, int floor) {
   for (int y = y1; y <= y2; y++)
     for (int x = x1; x <= x2; x++) FloorMap[x][y] = static_cast<uint8_t>(floor);
   cleanDoors();
-  RedrawMarkedCells();
+  RedrawBoardPicture();
 }
 
 bool RemoveObjectAt(int x, int y) {
   int ax, ay;
   if (!OnBoard(x, y) || !ObjectAt(x, y, &ax, &ay) || !OnBoard(ax, ay)) return false;
   const int slot = ObjectMap[ax][ay];
-  bool mask[3][3];
-  ObjectFootprint(slot, mask);
   ObjectMap[ax][ay] = 0;
   ObjectTable[slot].name[0] = '#';
   ObjectTable[slot].name[1] = '\0';
-  for (int dy = -1; dy <= 1; dy++)
-    for (int dx = -1; dx <= 1; dx++)
-      if (mask[dx + 1][dy + 1]) RedrawCell(ax + dx, ay + dy);
+  RedrawBoardPicture();
   return true;
 }
 

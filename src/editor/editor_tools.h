@@ -1,6 +1,8 @@
 // The editor's tools on the quest model: painting floors, cycling doors, placing,
-// erasing and copying objects. Each works on the live quest and redraws what it
-// changed on the board picture (the caller puts the board on the screen).
+// erasing and copying objects. Each works on the live quest and draws the board
+// picture afresh when it changed something (a wall, door mark, picture or shadow
+// reaches into the neighbouring tiles, so the whole board is drawn in its own order);
+// the caller puts the board on the screen.
 #pragma once
 
 #include "quest/quest_model.h"
@@ -29,12 +31,11 @@ int NextDoorState(int state);
 int CycleDoor(int x, int y, int item);
 
 // Paints floor into every cell of the rectangle (corners in any order, cut to the
-// board), then removes the doors that now join equal floors and redraws the cells,
-// their right and lower neighbours and every object touching them.
+// board), then removes the doors that now join equal floors.
 void PaintFloorRect(int x1, int y1, int x2, int y2, int floor);
 
 // Removes the object covering (x, y): its anchor's ObjectMap entry becomes 0, its
-// record's name "#" (the rest of the record stays), its footprint is redrawn. False
+// record's name "#" (the rest of the record stays). False
 // when no object covers the cell (or the cell is off the board).
 bool RemoveObjectAt(int x, int y);
 // Removes every object covering a cell of the rectangle; returns how many.
@@ -58,9 +59,8 @@ void StepEditorItem(int delta);
 // Selects a tool with item 1.
 void SelectTool(int tool);
 
-// Redraws the cells of the selection mask (VisibilityMap values above 0) and every
-// object anchored on or reaching into a marked cell.
-void RedrawMarkedCells();
+// The board picture drawn afresh: every tile, then every object.
+void RedrawBoardPicture();
 // Marks the rectangle in the selection mask: 1 inside, 2 on the column to its right
 // and the row below it (their walls and pictures overlap it); clears the rest.
 void MarkRectangle(int x1, int y1, int x2, int y2);

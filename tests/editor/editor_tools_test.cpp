@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "core/game_data.h"
@@ -13,6 +14,7 @@
 #include "quest/prefab_file.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
+#include "render/render_bitmaps.h"
 #include "rules/doors.h"
 #include "support/fake_game_data.h"
 #include "support/scripted_platform.h"
@@ -284,6 +286,61 @@ TEST_F(EditorTools, ARightClickBesideTheBoardFlipsTheDoorEdgeOrTurnsTheObject) {
     EXPECT_EQ(PrefabTable[prefab].picture[kPicOrientation], pic->w == 20 ? 1 : 2);
     FlipCurrentItem();
     EXPECT_EQ(PrefabTable[prefab].picture[kPicOrientation], 0);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The board picture after a tool's own redrawing is the picture a whole fresh drawing
+// of the board gives: nothing is left stale, nothing drawn twice over.
+class EditorPicture : public EditorTools {
+ protected:
+  static BITMAP* Fresh() {
+    BITMAP* incremental = create_bitmap(BoardBitmap->w, BoardBitmap->h);
+    blit(BoardBitmap, incremental, 0, 0, 0, 0, BoardBitmap->w, BoardBitmap->h);
+    ClearBoardPicture();
+    DrawWholeBoard();
+    return incremental;
+  }
+  static int Differing(BITMAP* a, int* fx, int* fy) {
+    int n = 0;
+    for (int y = 0; y < a->h; y++)
+      for (int x = 0; x < a->w; x++)
+        if (getpixel(a, x, y) != getpixel(BoardBitmap, x, y)) {
+          if (n++ == 0) {
+            *fx = x;
+            *fy = y;
+          }
+        }
+    return n;
+  }
+};
+
+TEST_F(EditorPicture, EachToolLeavesThePictureAWholeDrawingWouldGive) {
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+  };
+  const Case cases[] = {
+      {"a door on a west edge", [] { CycleDoor(10, 5, kDoorWest); }},
+      {"a door on a north edge", [] { CycleDoor(5, 8, kDoorNorth); }},
+      {"a floor rectangle", [] { PaintFloorRect(4, 4, 12, 9, 3); }},
+      {"a large object", [] { PlaceObject(kTable, 5, 5); }},
+      {"an erased object", [] { EraseRect(5, 5, 5, 5); }},
+      {"a figure", [] { PlaceObject(kGoblin, 3, 3); }},
+  };
+  EditingFlag = kToolFloor;
+  ClearBoardPicture();
+  DrawWholeBoard();
+  for (const Case& c : cases) {
+    c.act();
+    BITMAP* incremental = Fresh();
+    int fx = -1, fy = -1;
+    EXPECT_EQ(Differing(incremental, &fx, &fy), 0)
+        << c.what << ": first difference at pixel " << fx << "," << fy;
+    destroy_bitmap(incremental);
   }
 }
 
