@@ -119,8 +119,8 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   s.scriptLock = o.scriptvar[kScriptType] == 0;
   s.attributeLock = o.side > 6;
   CopyText(s.name, o.name, kNameLen);
-  // The name field holds what a quest file keeps of it.
-  if (static_cast<int>(strlen(o.name)) > kObjectNameChars) o.name[kObjectNameChars] = '\0';
+  // A longer name (a quest file keeps 15 characters) stays as it is unless edited: the
+  // field only takes no more characters.
 
   DialogLayoutValues& L = DialogLayout;
   L.DialogX = kBoxX;
