@@ -85,6 +85,53 @@ void WaitForKeyOrClick() {
   while (Sys().MouseButtons() != 0 && ExitRequest == 0) Sys().Wait(10);
 }
 
+// The content generator writes its objects over whatever stands on a tile it picks: an
+// object the author placed there would stay in the table on no tile at all, and be
+// saved with the quest as a phantom. Such an object gets its tile back and the
+// generated one goes.
+struct KeptObject {
+  int x, y;
+  ObjectRecord record;
+};
+KeptObject Kept[kMaxObjects];
+int KeptCount = 0;
+
+void KeepPlacedObjects() {
+  KeptCount = 0;
+  for (int y = 0; y < kBoardH; y++)
+    for (int x = 0; x < kBoardW; x++)
+      if (ObjectMap[x][y] != 0 && KeptCount < kMaxObjects)
+        Kept[KeptCount++] = {x, y, ObjectTable[ObjectMap[x][y]]};
+}
+
+bool OnTheBoard(int slot) {
+  for (int y = 0; y < kBoardH; y++)
+    for (int x = 0; x < kBoardW; x++)
+      if (ObjectMap[x][y] == slot || ScriptMap[x][y] == slot) return true;
+  return false;
+}
+
+// An object on no tile that stood on one before was written over: the generator never
+// moves an object (its slot may change, its tile reference with it). The generator may
+// give the objects still standing gold or a potion, but not one it wrote over.
+void GiveBackOverwrittenObjects() {
+  bool given[kMaxObjects] = {};
+  for (int slot = 1; slot < kMaxObjects; slot++) {
+    if (IsFreeSlot(ObjectTable[slot]) || OnTheBoard(slot)) continue;
+    for (int k = 0; k < KeptCount; k++) {
+      const KeptObject& kept = Kept[k];
+      const int now = ObjectMap[kept.x][kept.y];
+      if (given[k] || memcmp(&ObjectTable[slot], &kept.record, sizeof kept.record) != 0 ||
+          (now != 0 && memcmp(&ObjectTable[now], &kept.record, sizeof kept.record) == 0))
+        continue;
+      if (now != 0) ClearObject(ObjectTable[now]);
+      ObjectMap[kept.x][kept.y] = static_cast<uint8_t>(slot);
+      given[k] = true;
+      break;
+    }
+  }
+}
+
 bool FreeObjectSlot() {
   for (int slot = 1; slot < kMaxObjects; slot++)
     if (IsFreeSlot(ObjectTable[slot])) return true;
@@ -157,8 +204,9 @@ void ConvertToGrey(BITMAP* b) {
   for (int y = 0; y < b->h; y++)
     for (int x = 0; x < b->w; x++) {
       const int c = getpixel(b, x, y);
-      const int grey = static_cast<int>(0.3 * getr_depth(depth, c) + 0.5 * getg_depth(depth, c) +
-                                        0.2 * getb_depth(depth, c));
+      // 0.3 r + 0.5 g + 0.2 b, truncated, in whole numbers: white stays 255.
+      const int grey = (3 * getr_depth(depth, c) + 5 * getg_depth(depth, c) +
+                        2 * getb_depth(depth, c)) / 10;
       putpixel(b, x, y, makecol_depth(depth, grey, grey, grey));
     }
 }
@@ -244,7 +292,9 @@ bool GenerateContentFilter() {
     Announce(ColorTable[kColorDarkRed], "The board is full: no object slot is free for content.");
     return false;
   }
+  KeepPlacedObjects();
   generateDungeonContent(kContentEditor, ContentLevel, 0);
+  GiveBackOverwrittenObjects();
   RedrawBoardPicture();
   return true;
 }
@@ -324,17 +374,21 @@ const char* GreyscaleExportFilter() {
   return saved ? ExportPath : nullptr;
 }
 
-void DrawCellLabel(int x, int y, const char* format, long value) {
-  if (!BoardBitmap || x < 0 || y < 0 || x >= kBoardW || y >= kBoardH) return;
-  char label[10];
-  snprintf(label, sizeof label, format, value);
-  const int n = atoi(label);
+int CellLabelInk(const char* label) {
+  const int n = atoi(label);  // 0 for a label that starts with a letter
   ColorTriple color = kDarkGreen;
   if (n == 0) color = TextColor3;
   if (n == PathLength) color = kPathGreen;
   if (n == 255) color = kLabelRed;
-  int ink = MakeColorFromTriple(color);
-  if (label[0] == 'X' || label[0] == 'Y') ink = HighlightColor;
+  if (label[0] == 'X' || label[0] == 'Y') return HighlightColor;
+  return MakeColorFromTriple(color);
+}
+
+void DrawCellLabel(int x, int y, const char* format, long value) {
+  if (!BoardBitmap || x < 0 || y < 0 || x >= kBoardW || y >= kBoardH) return;
+  char label[10];
+  snprintf(label, sizeof label, format, value);
+  const int ink = CellLabelInk(label);
   rectfill(BoardBitmap, TileX[x] + 2, TileY[y] + 8, TileX[x] + 23, TileY[y] + 17, BaseColor);
   DrawText(BoardBitmap, kFontSmall, TileX[x] + 2, TileY[y] + 6, ink, "%s", label);
 }

@@ -57,3 +57,6 @@ BITMAP* MakeGreyscaleMap();
 // Writes a short label into a board cell of the board picture (the coordinates, and
 // path numbers): format takes one long.
 void DrawCellLabel(int x, int y, const char* format, long value);
+// Its colour: dark green; faint for 0; green for the current path length; red for 255;
+// the highlight colour for a coordinate (a label that begins with X or Y).
+int CellLabelInk(const char* label);

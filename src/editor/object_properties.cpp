@@ -30,9 +30,9 @@ constexpr int kBoxX = 125, kBoxY = 160, kBoxW = 509, kBoxH = 294;
 constexpr int kColumnX[3] = {137, 287, 490};
 constexpr int kControlOffset = 42;
 constexpr int kFirstRowY = 188, kRowH = 20, kRowItemH = 16;
-constexpr int kNumberW = 90, kListW = 100, kScriptTextW = 272, kNameW = 100;
+constexpr int kNumberW = 90, kListW = 100, kScriptListW = 150, kScriptTextW = 272, kNameW = 100;
 constexpr int kButtonW = 86, kButtonH = 22, kButtonGap = 7, kButtonMargin = 12;
-constexpr int kBlueKeyOffset = 90;
+constexpr int kBlueKeyOffset = 50;  // "blue" and its box end before the script column
 constexpr int kPreviewSize = 96, kPreviewW = 90, kPreviewH = 76;
 constexpr int kOneTilePicture = 20;  // pixels: the picture of a figure that moves
 
@@ -46,6 +46,7 @@ struct Opened {
   bool scriptLock, attributeLock;
   int side, type;
   int pic2, sound, sx, sy;
+  int gold, exp;
   int attribute[5];
   bool magical;
   char name[kNameLen + 1];
@@ -100,7 +101,8 @@ void NeighbourObjectCell(int x, int y, int step, int* nx, int* ny) {
   *ny = y;
   const int here = y * kBoardW + x, cells = kBoardW * kBoardH;
   for (int i = here + step; i >= 0 && i < cells; i += step)
-    if (ObjectMap[i % kBoardW][i / kBoardW] != 0) {
+    if (ObjectMap[i % kBoardW][i / kBoardW] != 0 &&
+        !IsFreeSlot(ObjectTable[ObjectMap[i % kBoardW][i / kBoardW]])) {
       *nx = i % kBoardW;
       *ny = i / kBoardW;
       return;
@@ -117,8 +119,8 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   s.scriptLock = o.scriptvar[kScriptType] == 0;
   s.attributeLock = o.side > 6;
   CopyText(s.name, o.name, kNameLen);
-  // The name field holds what a quest file keeps of it.
-  if (static_cast<int>(strlen(o.name)) > kObjectNameChars) o.name[kObjectNameChars] = '\0';
+  // A longer name (a quest file keeps 15 characters) stays as it is unless edited: the
+  // field only takes no more characters.
 
   DialogLayoutValues& L = DialogLayout;
   L.DialogX = kBoxX;
@@ -131,7 +133,9 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   L.TitleBarHeight = 16;
   for (int i = 0; i < kObjPropsItemCount; i++) items[i] = DIALOG{};
   auto set = [&](int i, DIALOG_PROC proc, int ix, int iy, int w, int h, int key, int flags,
-                 const char* text) { SetDialogItem(items[i], proc, ix, iy, w, h, key, flags, text); };
+                 const char* text) {
+    SetDialogItem(items[i], proc, ix, iy, w, h, key, flags, text);
+  };
   auto label = [&](int i, int column, int row, const char* text) {
     set(i, TextProc, kColumnX[column], RowY(row), kControlOffset, kRowItemH, 0, 0, text);
   };
@@ -148,8 +152,8 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
     items[i].dp = text;
     items[i].d1 = limit;
   };
-  auto list = [&](int i, int column, int row, void* entries, int selected, bool locked) {
-    set(i, ListProc, ControlX(column), RowY(row), kListW, 3 * kRowH - 4, 0,
+  auto list = [&](int i, int column, int row, int w, void* entries, int selected, bool locked) {
+    set(i, ListProc, ControlX(column), RowY(row), w, 3 * kRowH - 4, 0,
         locked ? D_DISABLED : 0, nullptr);
     items[i].dp = entries;
     items[i].d1 = selected;
@@ -176,9 +180,9 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   textField(kObjPropsName, 0, 5, kNameW, o.name, kObjectNameChars, false);
   label(kObjPropsSideLabel, 0, 6, "side ");
   s.side = SideToListPosition(o.side);
-  list(kObjPropsSide, 0, 6, reinterpret_cast<void*>(SideListEntry), s.side, false);
+  list(kObjPropsSide, 0, 6, kListW, reinterpret_cast<void*>(SideListEntry), s.side, false);
   label(kObjPropsGoldLabel, 0, 9, "gold ");
-  number(kObjPropsGold, 0, 9, kGoldLimit, o.inventory[kInvGold] / 10, false);
+  s.gold = number(kObjPropsGold, 0, 9, kGoldLimit, o.inventory[kInvGold] / 10, false);
   label(kObjPropsKeysLabel, 0, 10, "keys ");
   check(kObjPropsRedKey, ControlX(0), 10, 0, o.inventory[kInvRedKeys] > 0, false, "red");
   check(kObjPropsBlueKey, ControlX(0) + kBlueKeyOffset, 10, 0, o.inventory[kInvBlueKeys] > 0,
@@ -189,7 +193,8 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   const int* sv = o.scriptvar;
   label(kObjPropsTypeLabel, 1, 1, "type ");
   s.type = HoldToRange(sv[kScriptType], 0, kScriptActionCount - 1);
-  list(kObjPropsType, 1, 1, reinterpret_cast<void*>(ScriptActionListEntry), s.type, false);
+  list(kObjPropsType, 1, 1, kScriptListW, reinterpret_cast<void*>(ScriptActionListEntry), s.type,
+       false);
   check(kObjPropsRepeatable, ControlX(1), 4, 0, sv[kScriptRepeatable] > 0, sl, "repeatable");
   label(kObjPropsPic2Label, 1, 5, "pic 2");
   s.pic2 = number(kObjPropsPic2, 1, 5, LargestObjectPicture(), sv[kScriptPic2], sl);
@@ -208,7 +213,7 @@ void BuildObjectPropertiesDialog(DIALOG* items, int x, int y) {
   // Column 3: the attributes, current values (off as its size, its sign the tick).
   const bool al = s.attributeLock;
   label(kObjPropsExpLabel, 2, 1, "exp  ");
-  number(kObjPropsExp, 2, 1, kExpLimit, o.exp / 10, al);
+  s.exp = number(kObjPropsExp, 2, 1, kExpLimit, o.exp / 10, al);
   const char* const labels[5] = {"walk ", "off  ", "def  ", "life ", "mind "};
   const int rows[5] = {2, 3, 5, 6, 7};
   s.magical = o.attribute[kOff] < 0;
@@ -259,7 +264,7 @@ int TakeObjectPropertiesDialog(const DIALOG* items) {
       o.side = static_cast<int8_t>(side);
     }
   }
-  o.inventory[kInvGold] = held(kObjPropsGold) * 10;
+  o.inventory[kInvGold] = StoreCountedInTens(items[kObjPropsGold], s.gold, o.inventory[kInvGold]);
   o.inventory[kInvRedKeys] = ticked(kObjPropsRedKey);
   o.inventory[kInvBlueKeys] = ticked(kObjPropsBlueKey);
 
@@ -295,7 +300,7 @@ int TakeObjectPropertiesDialog(const DIALOG* items) {
     PrintMessage(ColorTable[kColorDarkRed], "%s Open the properties again to set it.", problem);
 
   if (!s.attributeLock) {
-    o.exp = held(kObjPropsExp) * 10;
+    o.exp = StoreCountedInTens(items[kObjPropsExp], s.exp, o.exp);
     const bool magical = ticked(kObjPropsMagical) == 1;
     for (int k = 0; k < 5; k++) {
       const int value = held(kAttributeFields[k]);
@@ -310,7 +315,9 @@ int TakeObjectPropertiesDialog(const DIALOG* items) {
 }
 
 void EditObjectPropertiesAt(int x, int y) {
-  if (x < 0 || y < 0 || x >= kBoardW || y >= kBoardH || ObjectMap[x][y] == 0) return;
+  if (x < 0 || y < 0 || x >= kBoardW || y >= kBoardH || ObjectMap[x][y] == 0 ||
+      IsFreeSlot(ObjectTable[ObjectMap[x][y]]))
+    return;
   DIALOG items[kObjPropsItemCount];
   int focus = kObjPropsOk;
   for (;;) {

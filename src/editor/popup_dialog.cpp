@@ -1,6 +1,7 @@
 #include "editor/popup_dialog.h"
 
 #include "rules/options_dialog.h"
+#include "ui/number_field.h"
 
 int RunEditorPopup(DIALOG* items, int focus) {
   const int x = items[0].x, y = items[0].y, w = items[0].w, h = items[0].h;
@@ -23,4 +24,10 @@ int RunEditorPopup(DIALOG* items, int focus) {
 
 int HoldToRange(int value, int low, int high) {
   return value < low ? low : (value > high ? high : value);
+}
+
+int StoreCountedInTens(const DIALOG& field, int openedValue, int stored) {
+  const int value = HoldToRange(field.d2, 0, NumberFieldLargest(&field));
+  if (value == openedValue && (stored < 0 || stored > field.d1)) return stored;
+  return value * 10;
 }

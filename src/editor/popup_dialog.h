@@ -10,3 +10,8 @@ int RunEditorPopup(DIALOG* items, int focus);
 
 // Holds a value typed into a dialog to the range [low, high].
 int HoldToRange(int value, int low, int high);
+
+// What a number field that counts in tens (its limit 100 or more) stores: the number it
+// shows, field value x 10; but a field left as it opened keeps a stored value beyond
+// what it can show (below 0 or above the limit).
+int StoreCountedInTens(const DIALOG& field, int openedValue, int stored);

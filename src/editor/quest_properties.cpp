@@ -27,8 +27,10 @@ constexpr int kPerHeroLimit = 400, kGroupLimit = 800;  // gold, counted in tens
 int RowY(int row) { return kFirstRowY + row * kRowH; }
 
 // The wandering monster's list position when the dialog opened; only a change of it is
-// written back, so a monster the list does not name survives a look at the dialog.
+// written back, so a monster the list does not name survives a look at the dialog. The
+// same for rewards beyond their fields.
 int OpenedWanderingPosition = 0;
+int OpenedPerHero = 0, OpenedGroup = 0;
 
 }  // namespace
 
@@ -62,8 +64,8 @@ void BuildQuestPropertiesDialog(DIALOG* items) {
   auto number = [&](int i, int row, int limit, int value, int flags) {
     set(i, NumberFieldProc, kControlX, RowY(row), kNumberW, kRowItemH, 0, flags, nullptr);
     items[i].d1 = limit;
-    items[i].d2 = value;
     items[i].d2 = HoldToRange(value, 0, NumberFieldLargest(&items[i]));
+    return items[i].d2;
   };
   QuestHeaderRecord& h = QuestHeader;
   set(kQuestPropsBox, ShadowBoxProc, kBoxX, kBoxY, kBoxW, kBoxH, 0, 0, "Quest Properties");
@@ -86,7 +88,7 @@ void BuildQuestPropertiesDialog(DIALOG* items) {
   label(kQuestPropsHeroesLabel, 5, "hero 1-4");
   for (int k = 0; k < 4; k++) {
     set(kQuestPropsHero1 + k, CheckProc, kControlX + k * kHeroBoxStep, RowY(5), 14, 14,
-        '1' + k, h.heroes[k] == kHeroInPlay ? D_SELECTED : 0, "");
+        0, h.heroes[k] == kHeroInPlay ? D_SELECTED : 0, "");
     items[kQuestPropsHero1 + k].d1 = 1;
   }
   label(kQuestPropsChapterLabel, 6, "chapter ");
@@ -99,9 +101,10 @@ void BuildQuestPropertiesDialog(DIALOG* items) {
   number(kQuestPropsMapH, 9, kMapSizeLimit, h.maph, D_DISABLED);
   label(kQuestPropsRewardHeading, 10, "quest reward in gold:");
   label(kQuestPropsPerHeroLabel, 11, "per hero");
-  number(kQuestPropsPerHero, 11, kPerHeroLimit, h.qstdata[kQuestRewardPerHero] / 10, 0);
+  OpenedPerHero =
+      number(kQuestPropsPerHero, 11, kPerHeroLimit, h.qstdata[kQuestRewardPerHero] / 10, 0);
   label(kQuestPropsGroupLabel, 12, "group");
-  number(kQuestPropsGroup, 12, kGroupLimit, h.qstdata[kQuestRewardGroup] / 10, 0);
+  OpenedGroup = number(kQuestPropsGroup, 12, kGroupLimit, h.qstdata[kQuestRewardGroup] / 10, 0);
 
   set(kQuestPropsObjectiveLabel, TextProc, kSecondColumnX, RowY(5), kListW, kRowItemH, 0, 0,
       "quest objective:");
@@ -133,9 +136,11 @@ void TakeQuestPropertiesDialog(const DIALOG* items) {
   h.chapter = static_cast<int8_t>(HoldToRange(items[kQuestPropsChapter].d2, 1, kLastChapter));
   h.chapters = static_cast<int8_t>(
       HoldToRange(items[kQuestPropsChapters].d2, h.chapter, kLastChapter));
-  h.qstdata[kQuestRewardPerHero] =
-      HoldToRange(items[kQuestPropsPerHero].d2, 0, kPerHeroLimit / 10) * 10;
-  h.qstdata[kQuestRewardGroup] = HoldToRange(items[kQuestPropsGroup].d2, 0, kGroupLimit / 10) * 10;
+  int32_t* q = h.qstdata;
+  q[kQuestRewardPerHero] =
+      StoreCountedInTens(items[kQuestPropsPerHero], OpenedPerHero, q[kQuestRewardPerHero]);
+  q[kQuestRewardGroup] =
+      StoreCountedInTens(items[kQuestPropsGroup], OpenedGroup, q[kQuestRewardGroup]);
   h.qstdata[kQuestObjective] = HoldToRange(items[kQuestPropsObjective].d1, 0, kObjectiveCount - 1);
   const int monsters = MonsterPrefabChoices();
   const int position = items[kQuestPropsWandering].d1;

@@ -168,13 +168,17 @@ TEST_F(ObjectProperties, AStaticObjectKeepsItsAttributes) {
 
 TEST_F(ObjectProperties, ALookWithoutChangesLeavesTheRecordAsItWas) {
   // Values the fields cannot show: a prefab number past x, stairs beyond the list, a walk
-  // whose base and current differ, a life past 15, a side the list does not name.
+  // whose base and current differ, a life past 15, experience past 400, gold below 0, a
+  // name longer than the field takes, a side the list does not name.
   ObjectRecord& o = Obj();
   o.scriptvar[kScriptType] = kScriptChangeToPrefab;
   o.scriptvar[kScriptX] = 40;
   o.attribute[kWalkBase] = 8;
   o.attribute[kWalk] = 5;
   o.attribute[kLifeMax] = o.attribute[kLife] = 30;
+  o.exp = 1234;
+  CopyText(o.name, "Orc Shieldbearer", 15);
+  o.inventory[kInvGold] = -20;
   const int stairs = Place(fixture::kStairsDown, 12, 12);
   ObjectTable[stairs].scriptvar[kScriptType] = kScriptStairsDown;
   ObjectTable[stairs].side = 7;

@@ -106,10 +106,12 @@ TEST_F(QuestProperties, ShowsTheHeaderAsTheFieldsCanHoldIt) {
 }
 
 TEST_F(QuestProperties, ALookWithoutChangesLeavesTheHeaderAsItWas) {
-  // Escape and " OK " alike; a wandering monster the list cannot name stays as well.
+  // Escape and " OK " alike; a wandering monster the list cannot name and a reward past
+  // its field stay as well.
   for (int closer : {-1, static_cast<int>(kQuestPropsOk)}) {
     SetUp();
     QuestHeader.qstdata[kQuestWandering] = 3;
+    QuestHeader.qstdata[kQuestRewardGroup] = 5000;
     QuestHeaderRecord before = QuestHeader;
     Edit(nullptr, closer);
     EXPECT_EQ(memcmp(&before, &QuestHeader, sizeof before), 0) << "closed by " << closer;
