@@ -484,7 +484,8 @@ int LoadQuest(const char* pathIn) {
   return 0;
 }
 
-int SaveQuest(const char* path) { return SaveQuestFile(path, 1); }
+int LastSaveResult = -1;
+int SaveQuest(const char* path) { return LastSaveResult = SaveQuestFile(path, 1); }
 
 int SaveQuestFile(const char* pathIn, int askOverwrite) {
   char path[1024];

@@ -49,6 +49,8 @@ enum SaveQuestResult { kSaveDone = 0, kSaveDeclined = 1, kSaveFailed = 2 };
 // beside the target under a temporary name and renamed over it, so a failed write
 // leaves the old file as it was. Returns a SaveQuestResult.
 int SaveQuest(const char* path);
+// What the last SaveQuest answered (a SaveQuestResult); -1 before the first.
+extern int LastSaveResult;
 // The same; askOverwrite 0 replaces an existing file without asking (tools).
 int SaveQuestFile(const char* path, int askOverwrite);
 // Resets the model and reads path into it (or the same file inside a folder named

@@ -6,6 +6,7 @@
 #include "campaign/party.h"
 #include "campaign/quest_screen.h"
 #include "core/platform.h"
+#include "editor/editor_loop.h"
 #include "core/program_state.h"
 #include "dungeon/dungeon_level.h"
 #include "quest/quest_file.h"
@@ -29,10 +30,6 @@ const MenuButton kEntries[7] = {
     {'1', "PLAY QUEST"},   {'2', "THE DUNGEON"}, {'3', "EDIT QUEST"}, {'4', "HALL OF FAME"},
     {'5', "GAME MANUAL"},  {'6', "OPTIONS.."},   {'X', "EXIT"},
 };
-
-void NotBuiltYet(const char* entry) {
-  Alert(entry, "This part of the game is not built yet.", " ", "OK", nullptr, 'o', 0);
-}
 
 // Loads chapter number of the series in play. False, after telling the player that the
 // campaign ends here, when the file is missing, damaged, incomplete or holds another
@@ -143,7 +140,7 @@ int ActOnMainMenuChoice(int choice) {
       PlayMagicDungeon();
       break;
     case kMenuEditQuest:
-      NotBuiltYet(kEntries[choice - 1].label);
+      EditNewQuest();
       break;
     case kMenuHallOfFame:
       ShowHallOfFame();

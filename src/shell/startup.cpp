@@ -24,10 +24,12 @@
 #include "core/sin_table.h"
 #include "core/system_info.h"
 #include "core/user_folders.h"
+#include "editor/editor_loop.h"
 #include "quest/prefab_file.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "render/render_bitmaps.h"
+#include "render/screen_buttons.h"
 #include "render/screen_hooks.h"
 #include "render/screen_layout.h"
 #include "render/title_picture.h"
@@ -176,8 +178,8 @@ void EditRequestedQuest(const char* argument) {
   PrintMessage(ColorTable[kColorDarkRed], "Requested to edit: %s", name);
   RefreshMessages();
   LoadQuest(name);
-  PrintMessage(TextColor2, "The quest editor is not built yet.");
-  RefreshMessages();
+  for (int& s : ButtonState) s = kButtonIdle;
+  RunEditor();
   ShowTitlePicture(2);
 }
 

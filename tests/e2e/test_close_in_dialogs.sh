@@ -1,11 +1,12 @@
 #!/bin/bash
 # The window's close button asks "  Exit Dunmarrow?  " at once whatever dialog is
 # open, the library's own included: over the file selector, over its right-click menu
-# (which goes away) and over an alert. CANCEL leaves that dialog open as it was; OK
-# ends the game with code 0 and the settings written. The open dialogs idle without
-# spinning a core.
+# (which goes away) and over an alert (the game menu's question on the Magic Dungeon's
+# first level). CANCEL leaves that dialog open as it was; OK ends the game with code 0
+# and the settings written. The open dialogs idle without spinning a core.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/menu_helpers.sh"
+source "$(dirname "$0")/play_helpers.sh"
 e2e_init "$1"
 HERE="$(cd "$(dirname "$0")" && pwd)"
 
@@ -80,18 +81,27 @@ expect_shown "$QUESTION" "close button over the file selector, again"
 e2e_key o
 expect_clean_exit "OK over the file selector"
 
-# --- An alert (the notice of an entry not built yet).
+# --- An alert: the game menu's question before leaving the Magic Dungeon's level 1.
 e2e_write_cfg
 menu_start
 e2e_key 2
-expect_shown "This part of the game is not built yet." "THE DUNGEON"
+wait_until 20 briefing_open || e2e_fail "THE DUNGEON opened no briefing"
+read -r OX OY < <(e2e_find_text $PLAY_FONT 490 240 130 200 "OK")
+e2e_click $((OX + 6)) $((OY + 6))
+park
+wait_until 20 last_line_is "Barbarian make your move..." || e2e_fail "level 1 did not start"
+e2e_key Escape
+wait_until 5 game_menu_open || e2e_fail "Escape did not open the game menu"
+game_menu_click exit
+ALERT="Exit to Mainmenu?"
+expect_shown "$ALERT" "the game menu's EXIT"
 cpu_note "an alert"
 e2e_close
 expect_shown "$QUESTION" "close button over an alert"
 e2e_shot question-over-alert
 e2e_key c
 expect_gone "$QUESTION" "CANCEL over the alert"
-expect_shown "This part of the game is not built yet." "the alert after CANCEL"
+expect_shown "$ALERT" "the alert after CANCEL"
 e2e_close
 expect_shown "$QUESTION" "close button over the alert, again"
 e2e_key o

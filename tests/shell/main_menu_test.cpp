@@ -18,6 +18,8 @@
 #include "core/program_state.h"
 #include "core/random.h"
 #include "dungeon/level_support.h"
+#include "editor/edit_menu.h"
+#include "editor/editor_state.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "quest/quest_paths.h"
@@ -98,17 +100,30 @@ TEST(MainMenu, ExitQuestionFromExitOrEscape) {
   }
 }
 
-TEST(MainMenu, UnbuiltPartsSaySoAndKeepTheirFocus) {
-  const int entries[] = {kMenuEditQuest};
-  const char* names[] = {"EDIT QUEST"};
-  for (int i = 0; i < 1; i++) {
-    TestPlatform().Reset();
-    ExitRequest = 0;
-    EXPECT_EQ(ActOnMainMenuChoice(entries[i]), entries[i]);
-    ASSERT_EQ(TestPlatform().alerts.size(), 1u);
-    EXPECT_EQ(TestPlatform().alerts[0].l1, names[i]);
-    EXPECT_NE(TestPlatform().alerts[0].l2.find("not built yet"), std::string::npos);
-  }
+// EDIT QUEST: the editor on a fresh quest, left through its Edit menu's "EXIT"; the
+// menu comes back with the entry focused.
+TEST(MainMenu, EditQuestRunsTheEditorOnAFreshQuest) {
+  TestPlatform().Reset();
+  ExitRequest = 0;
+  CopyText(QuestHeader.quest, "Left over", kHeaderTextLen);
+  FloorMap[3][3] = 1;
+  DialogRunner savedRules = RunRulesDialog;
+  static int editorFloor = -1;
+  editorFloor = -1;
+  RunRulesDialog = [](DIALOG* items, int) -> int {
+    editorFloor = FloorMap[3][3];  // the edit menu, opened from the editor
+    return kEditExit;
+  };
+  TestPlatform().idleActs = {[](ScriptedPlatform& p) { p.held[KEY_ESC] = true; },
+                             [](ScriptedPlatform& p) { p.held[KEY_ESC] = false; }};
+  EXPECT_EQ(ActOnMainMenuChoice(kMenuEditQuest), kMenuEditQuest);
+  RunRulesDialog = savedRules;
+  EXPECT_FALSE(TestPlatform().ranOutOfActs);
+  EXPECT_EQ(editorFloor, 8);  // a fresh board
+  EXPECT_STRNE(QuestHeader.quest, "Left over");
+  EXPECT_EQ(EditorTool, kToolNone);
+  ASSERT_EQ(TestPlatform().alerts.size(), 1u);
+  EXPECT_EQ(TestPlatform().alerts[0].l2, "  Exit to Mainmenu?  ");
 }
 
 // The dialog each entry opened, by its title.
