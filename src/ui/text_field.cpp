@@ -61,7 +61,14 @@ View Measure(DIALOG* d) {
     sum += w;
     first = p;
   }
-  return {first, cur < len ? cur + 1 : len};
+  int last = cur < len ? cur + 1 : len;
+  // With the cursor near the start the text up to it leaves the field half empty (a
+  // long briefing opened at its first letter showed that letter alone): what follows
+  // the cursor fills the rest.
+  if (first == 0)
+    while (last < len && sum + CharWidth(f, ugetat(s, last)) <= avail)
+      sum += CharWidth(f, ugetat(s, last++));
+  return {first, last};
 }
 
 void DrawField(DIALOG* d) {

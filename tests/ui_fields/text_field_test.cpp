@@ -229,6 +229,13 @@ TEST_F(TextFieldTest, ALongTextScrollsSoThatTheCursorStaysInView) {
   d.d2 = 2;
   TextFieldProc(MSG_CLICK, &d, 0);
   EXPECT_EQ(d.d2, 0);
+  // Opened at its start, it shows as much of the text as fits, not its first letter
+  // alone: a click on the fifth cell lands on 'e'.
+  Make("abcdefghij", 40, 1, 32);
+  ASSERT_EQ(d.d2, 0);
+  P().mouseX = CellX(4) + 1;
+  TextFieldProc(MSG_CLICK, &d, 0);
+  EXPECT_EQ(d.d2, 4);
 }
 
 TEST_F(TextFieldTest, GettingTheFocusShowsTheFieldsObjectInThePanel) {
