@@ -129,6 +129,12 @@ class BotPlayer : public BotInput {
     // The pass that just ran was the turn's last.
     if (WalkLeft <= 0 && ActionState <= kActionRequested) return;
 
+    if (settings_.maxActions > 0 && actions >= settings_.maxActions) {
+      roundLimit = true;
+      ExitRequest = 2;
+      Line("action limit of the game reached");
+      return;
+    }
     BotAction a;
     if (memory.actions >= settings_.turnActionLimit) {
       a.kind = BotAction::kKey;

@@ -21,6 +21,7 @@ struct BotSettings {
   int maxRounds = 300;
   int preset = 0;             // OptionsPreset: kPresetDefault or kPresetClassic
   int turnActionLimit = 60;   // actions of one hero turn before the bot ends it
+  long maxActions = 0;        // a game ends as a round limit after this many (0: no end)
 };
 
 // One board of a game: a chapter of a campaign, or the quest itself.
