@@ -1,5 +1,6 @@
 #include "campaign/campaign_hooks.h"
 
+#include "campaign/magic_dungeon.h"
 #include "campaign/quest_screen.h"
 #include "campaign/shop.h"
 #include "rules/play_hooks.h"
@@ -7,4 +8,5 @@
 void InstallCampaignHooks() {
   PlayHook.showBriefing = ShowBriefingInPlay;
   InstallShopHook();
+  InstallMagicDungeonHooks();
 }

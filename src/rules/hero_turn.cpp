@@ -312,6 +312,7 @@ void TargetChanged(int oldX, int oldY) {
 
 // One pass of the turn; w0 is the walk the turn started with.
 void TurnStep(int* w0) {
+  ActionChangedLevel = 0;
   const bool skirmish = GameOptions.skirmish != 0;
   if (!skirmish && ActionState == kActionActed) {
     if (WalkLeft == *w0)
@@ -349,6 +350,15 @@ void TurnStep(int* w0) {
     ContinueReloadedGame();
     return;
   }
+  if (ActionChangedLevel) {
+    // The stairs took him to another level: the tiles captured above belong to the old
+    // board. He goes on from where he arrived, as one who has moved.
+    *w0 = WalkLeft + 1;
+    CheckQuestEnd();
+    RedrawIfRequested();
+    Sys().Wait(10);
+    return;
+  }
   bool doorOpened = req.openDoor && OpenDoorNextTo(HeroX(), HeroY()) == 0;
   bool moved = false;
   if ((HeroX() != heroX || HeroY() != heroY) && WalkLeft >= 0) {
@@ -360,12 +370,38 @@ void TurnStep(int* w0) {
   if (ActionState == kActionRequested || ActionState == kActionTargetClicked) OfferAction();
   if (ActionState == kActionCancelled || ActionState == kActionTeleportBlocked) ShowCancelled();
   if (moved || doorOpened) RunStepScripts(HeroX(), HeroY());
+  if (ActionChangedLevel) *w0 = WalkLeft + 1;
   CheckQuestEnd();
   RedrawIfRequested();
   Sys().Wait(10);
 }
 
 }  // namespace
+
+void ContinueTurnOnNewBoard() {
+  bool found = false;
+  for (int y = 0; y < kBoardH; y++)
+    for (int x = 0; x < kBoardW; x++) {
+      if (ObjectMap[x][y] != CurrentObject || CurrentObject == 0) continue;
+      if (!found) {
+        HeroPositionX = x;
+        HeroPositionY = y;
+        found = true;
+      }
+      RevealFrom(x, y);
+    }
+  if (!found) {
+    // He did not come along (nobody carried him over): his turn is over.
+    WalkLeft = 0;
+    ActionState = kActionActed;
+    return;
+  }
+  ActionState = kActionMoving;
+  WalkLeft = ObjectTable[CurrentObject].attribute[kWalk];
+  ShowHeroPanel();
+  HighlightHero();
+  DrawScreen(0, 1, 1, 1);
+}
 
 void HeroTurn(int x, int y) {
   HeroPositionX = x;

@@ -345,7 +345,10 @@ int ActOnObject(int x, int y, int tx, int ty, int fromScript) {
         if (A.attribute[kLife] <= 0 && A.side < kSideStatic && ObjectMap[ax][ay] == a) {
           KillObject(a, ax, ay);
         }
-        if (sv[kScriptRepeatable] == 0) T.scriptvar[kScriptType] = kScriptNone;
+        // Stairs never wear out: a flight not taken (the flight from the Dungeon
+        // cancelled) must still be there for the next try.
+        if (sv[kScriptRepeatable] == 0 && type != kScriptStairsUp && type != kScriptStairsDown)
+          T.scriptvar[kScriptType] = kScriptNone;
       }
     }
   }

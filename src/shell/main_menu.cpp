@@ -106,6 +106,16 @@ void PlayQuestSeries() {
   if (passes > 1 || QuestLoaded == 1) ShowTitlePicture(2);
 }
 
+void PlayMagicDungeon() {
+  int result = kQuestLeft;
+  if (QuestScreen(kScreenDungeonStart) == 0) {
+    ResetPlayState();
+    result = PlayChapter();
+  }
+  if (ExitRequest < 2 && (result == kQuestLost || result == kQuestWon)) QuestScreen(result);
+  if (ExitRequest < 2) ShowTitlePicture(2);
+}
+
 void BuildMainMenu(DIALOG* items) {
   DialogLayoutValues& L = DialogLayout;
   L.DialogX = 234;
@@ -127,6 +137,8 @@ int ActOnMainMenuChoice(int choice) {
       PlayQuestSeries();
       break;
     case kMenuDungeon:
+      PlayMagicDungeon();
+      break;
     case kMenuEditQuest:
       NotBuiltYet(kEntries[choice - 1].label);
       break;

@@ -37,6 +37,11 @@ bool LoadedQuestPlayable();
 // last chapter, when the player leaves, or when a chapter file cannot be played.
 void PlayQuestSeries();
 
+// THE DUNGEON: the quest screen sets up the Magic Dungeon and shows its briefing (one
+// hero goes down); the descent is played level by level until it is won, lost or
+// left, and a defeat or victory gets its result screen.
+void PlayMagicDungeon();
+
 // How PLAY QUEST reaches the quest selector (QuestFileDialog, mode 1 loads) and the
 // play loop (PlayQuest). Tests put their own in place: the library's selector needs a
 // display, and a test decides how each chapter ends.

@@ -72,6 +72,11 @@ TEST_F(Questbot, BadArgumentsExitWithTwoAndSayWhy) {
       {"--preset hard " + quest, "bad value"},
       {"--log", "missing value for: --log"},
       {"--campain " + quest, "unknown option: --campain"},
+      {"--levels 5 " + quest, "--levels needs --dungeon"},
+      {"--dungeon --levels 0", "bad value"},
+      {"--dungeon --levels 128", "bad value"},
+      {"--dungeon " + quest, "--dungeon takes no quest"},
+      {"--dungeon --campaign", "exclude each other"},
   };
   for (const Case& c : cases) {
     ToolRun r = Run(c.args);
@@ -86,7 +91,8 @@ TEST_F(Questbot, HelpExplainsEveryOption) {
   ToolRun r = Run("--help");
   EXPECT_EQ(r.code, 0);
   for (const char* word : {"--games", "--seed", "--max-rounds", "--preset", "classic", "--log",
-                           "--require-win", "--campaign", "Exit codes", "round limit"})
+                           "--require-win", "--campaign", "--dungeon", "--levels",
+                           "Exit codes", "round limit"})
     EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
@@ -136,6 +142,29 @@ TEST_F(Questbot, TheSameSeedWritesTheSameLog) {
   for (const char* part : {"game 0 seed 7 ", " turn at ", ": ENTER attack ", " -> ",
                            "game 4 end: "})
     EXPECT_NE(log.find(part), std::string::npos) << part;
+}
+
+// The Magic Dungeon from level 1: each game tells the deepest level its hero reached,
+// and the same seed plays the same descent (the monsters' reseed takes the game's seed
+// for the time).
+TEST_F(Questbot, TheDungeonReportsTheDeepestLevelOfEachGame) {
+  ToolRun first = Run("--dungeon --levels 3 --games 3 --seed 4");
+  ToolRun second = Run("--dungeon --levels 3 --games 3 --seed 4");
+  ASSERT_EQ(first.code, 0) << first.err;
+  EXPECT_EQ(first.out, second.out);
+  for (int i = 0; i < 3; i++) {
+    const std::string game = "Magic Dungeon game " + std::to_string(i) + " seed " +
+                             std::to_string(4 + i) + ": deepest level ";
+    const size_t at = first.out.find(game);
+    ASSERT_NE(at, std::string::npos) << first.out;
+    const int level = atoi(first.out.c_str() + at + game.size());
+    EXPECT_GE(level, 1);
+    EXPECT_LE(level, 3);
+    EXPECT_EQ(first.out.compare(at + game.size() + 1, 6, " of 3,"), 0) << first.out;
+  }
+  const std::string summary = SummaryOf(first.out, "Magic Dungeon");
+  EXPECT_NE(summary.find("3 games"), std::string::npos) << first.out;
+  EXPECT_NE(summary.find("median deepest level "), std::string::npos) << summary;
 }
 
 // The quests a player finds behind "PLAY QUEST", each chapter of the campaign on its

@@ -214,9 +214,11 @@ TEST_F(Action, EveryScriptType) {
          EXPECT_EQ(gStairsType, 0);
          EXPECT_EQ(QuestOutcome, kQuestLeft);
          EXPECT_TRUE(Played(19));
-       }},
+       },
+       false},
+      // Stairs never wear out: the flight not taken is still there for the next try.
       {"100 stairs up, level 1: stay", 100, 0, 0, [&] { p.alertAnswers = {2}; },
-       [] { EXPECT_EQ(QuestOutcome, kQuestPlaying); }},
+       [] { EXPECT_EQ(QuestOutcome, kQuestPlaying); }, false},
       {"101 stairs down", 101, 0, 0,
        [] {
          QuestHeader.chapters = 5;
@@ -237,9 +239,10 @@ TEST_F(Action, EveryScriptType) {
        [] {
          EXPECT_EQ(gStairsType, 0);
          EXPECT_EQ(QuestOutcome, kQuestWon);
-       }},
+       },
+       false},
       {"101 stairs down without the dungeon", 101, 0, 0, [] { QuestHeader.chapters = 5; },
-       [] { EXPECT_EQ(QuestOutcome, kQuestWon); }},
+       [] { EXPECT_EQ(QuestOutcome, kQuestWon); }, false},
       {"an unknown type", 57, 3, 4, nothing, heroUntouched},
   };
   for (const ScriptCase& c : cases) {

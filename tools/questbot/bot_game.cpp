@@ -9,6 +9,8 @@
 
 #include "bot_platform.h"
 #include "bot_policy.h"
+#include "campaign/campaign_hooks.h"
+#include "campaign/magic_dungeon.h"
 #include "campaign/party.h"
 #include "campaign/quest_screen.h"
 #include "campaign/shop.h"
@@ -19,6 +21,7 @@
 #include "core/platform.h"
 #include "core/program_state.h"
 #include "core/random.h"
+#include "core/wall_clock.h"
 #include "quest/prefab_file.h"
 #include "quest/quest_file.h"
 #include "quest/quest_model.h"
@@ -381,6 +384,35 @@ bool CampaignSource::Continue(int outcome) {
   return true;
 }
 
+bool DungeonSource::Start(std::string* error) {
+  if (StartTheMagicDungeon() != 0) {
+    *error = "the prefab table cannot furnish a level of the Magic Dungeon";
+    return false;
+  }
+  bool selected[4];
+  if (!PrepareQuestStart(selected)) {
+    *error = "the level has not four heroes";
+    return false;
+  }
+  // One hero goes down: hero 1, the others stay off the board.
+  for (int k = 1; k <= kPartySize; k++) {
+    QuestHeader.heroes[k - 1] = k == 1 ? kHeroInPlay : kHeroOffBoard;
+    if (k == 1) continue;
+    for (int y = 0; y < kBoardH; y++)
+      for (int x = 0; x < kBoardW; x++)
+        if (ObjectMap[x][y] == k) ObjectMap[x][y] = 0;
+  }
+  BotShop();
+  return true;
+}
+
+void DungeonSource::Settle(int outcome) {
+  if (outcome == kQuestWon) PayVictoryRewards();
+  if (outcome == kQuestWon || outcome == kQuestLost) CarryPartyOver();
+}
+
+int DungeonSource::Deepest() const { return DeepestDungeonLevel; }
+
 const char* BotOutcomeName(int outcome) {
   static const char* const kNames[kBotOutcomeCount] = {"victory", "defeat", "left",
                                                        "round limit", "stuck"};
@@ -420,6 +452,7 @@ bool StartBotEnvironment(const char* argv0, const char* dataFolder, std::string*
     return false;
   }
   InstallScreenHooks();
+  InstallCampaignHooks();
   ResetQuest(true);
   return true;
 }
@@ -432,6 +465,9 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
   SetPlatform(&player.platform);
   gPlayer = &player;
   SetMessageDisplay(BotMessageLine, PresentMessages);
+  // A dialog the game opens on its own (the Hall of Fame on a descent) closes at once.
+  const DialogRunner dialogsBefore = RunRulesDialog;
+  RunRulesDialog = [](DIALOG*, int focus) { return focus; };
   ExitRequest = 0;
   BotGameResult result;
 
@@ -442,6 +478,7 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
   } else {
     SetDefaultGameOptions();
     ApplyOptionsPreset(settings.preset);
+    if (settings.lastLevel > 0) GameOptions.lastlevel = settings.lastLevel;
     GameOptions.sound = 0;
     GameOptions.developer = 0;
     ResetPlayState();
@@ -450,6 +487,9 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
     ViewMode = 1;
     player.memory.NewGame();
     SeedRandom(seed);
+    // The Magic Dungeon reseeds its monsters with the time: a game's seed stands for it,
+    // so that the same arguments play the same games.
+    PinWallClock(1000000000LL + seed);
     std::string startError;
     if (!source.Start(&startError)) {
       player.Line("cannot play: " + startError);
@@ -492,6 +532,8 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
             result.actions);
 
   ExitRequest = 0;
+  RunRulesDialog = dialogsBefore;
+  UnpinWallClock();
   gPlayer = nullptr;
   InstallScreenHooks();
   GameOptions = optionsBefore;

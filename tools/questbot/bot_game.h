@@ -22,6 +22,7 @@ struct BotSettings {
   int preset = 0;             // OptionsPreset: kPresetDefault or kPresetClassic
   int turnActionLimit = 60;   // actions of one hero turn before the bot ends it
   long maxActions = 0;        // a game ends as a round limit after this many (0: no end)
+  int lastLevel = 0;          // the Magic Dungeon's last level (0: the game's default)
 };
 
 // One board of a game: a chapter of a campaign, or the quest itself.
@@ -96,6 +97,24 @@ class CampaignSource : public BotGameSource {
  private:
   std::string path_, stop_;
   bool allWon_ = false;
+};
+
+// The Magic Dungeon from level 1, as THE DUNGEON starts it: a new seed base from the
+// game's seed, hero 1 goes down alone (the bot's pick of the one hero allowed) after
+// shopping by BotShop. The game is one board as far as the play loop goes: the stairs
+// rebuild it level by level until the last level's stairs down win it, or the hero
+// falls.
+class DungeonSource : public BotGameSource {
+ public:
+  const std::string& Name() const override { return name_; }
+  bool Begin(std::string*) override { return true; }
+  bool Start(std::string* error) override;
+  void Settle(int outcome) override;
+  // The deepest level the hero reached in the last game.
+  int Deepest() const;
+
+ private:
+  std::string name_ = "Magic Dungeon";
 };
 
 // The bot's shopping for the four heroes on the board: each buys potions first (up to

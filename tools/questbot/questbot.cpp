@@ -3,6 +3,7 @@
 //
 //   questbot [--games N] [--seed S] [--max-rounds R] [--preset default|classic]
 //            [--log FILE] [--require-win PERCENT] [--campaign] QUEST...
+//   questbot --dungeon [--levels L] [--games N] [--seed S] ...
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -17,6 +18,7 @@
 #include "bot_platform.h"
 #include "core/number_text.h"
 #include "core/platform.h"
+#include "quest/quest_model.h"
 #include "rules/options_dialog.h"
 
 namespace {
@@ -27,7 +29,9 @@ constexpr int kExitUsage = 2;
 
 const char kUsage[] =
     "usage: questbot [--games N] [--seed S] [--max-rounds R] [--preset default|classic]\n"
-    "                [--log FILE] [--require-win PERCENT] [--campaign] QUEST...\n";
+    "                [--log FILE] [--require-win PERCENT] [--campaign] QUEST...\n"
+    "       questbot --dungeon [--levels L] [--games N] [--seed S] [--max-rounds R]\n"
+    "                [--preset default|classic] [--log FILE] [--require-win PERCENT]\n";
 
 const char kHelp[] =
     "Plays each quest N times with the game's own rules, without a window, sound or\n"
@@ -59,6 +63,14 @@ const char kHelp[] =
     "                       experience and gold) and its result; --require-win\n"
     "                       counts whole campaigns won, and a campaign that ends\n"
     "                       at a missing or damaged chapter counts as left\n"
+    "  --dungeon            plays the Magic Dungeon from level 1 instead of quest\n"
+    "                       files: hero 1 goes down alone after shopping, takes the\n"
+    "                       stairs down wherever he finds them and never flees.\n"
+    "                       Each game prints the deepest level reached; the summary\n"
+    "                       gives the median and the deepest of all games. The\n"
+    "                       round limit counts the whole descent (default 1000)\n"
+    "  --levels L           the Magic Dungeon's last level, 1 to 127 (default 20,\n"
+    "                       as the game's [dungeon] lastlevel)\n"
     "  --help               this text\n"
     "\n"
     "Each game prints one line: the quest, the game number and seed, the outcome\n"
@@ -82,6 +94,9 @@ struct Arguments {
   const char* logPath = nullptr;
   int requireWin = -1;  // -1: none
   bool campaign = false;
+  bool dungeon = false;
+  int levels = 0;  // 0: the game's default
+  bool roundsGiven = false;
   std::vector<std::string> quests;
 };
 
@@ -101,7 +116,8 @@ int ParseArguments(int argc, char** argv, Arguments& a) {
     }
     const bool takesValue = strcmp(arg, "--games") == 0 || strcmp(arg, "--seed") == 0 ||
                             strcmp(arg, "--max-rounds") == 0 || strcmp(arg, "--preset") == 0 ||
-                            strcmp(arg, "--log") == 0 || strcmp(arg, "--require-win") == 0;
+                            strcmp(arg, "--log") == 0 || strcmp(arg, "--require-win") == 0 ||
+                            strcmp(arg, "--levels") == 0;
     if (takesValue) {
       if (i + 1 >= argc) return Usage("missing value for", arg);
       const char* value = argv[++i];
@@ -123,6 +139,10 @@ int ParseArguments(int argc, char** argv, Arguments& a) {
       } else if (strcmp(arg, "--max-rounds") == 0) {
         if (!number(1, 100000, v)) return kExitUsage;
         a.maxRounds = static_cast<int>(v);
+        a.roundsGiven = true;
+      } else if (strcmp(arg, "--levels") == 0) {
+        if (!number(1, 127, v)) return kExitUsage;
+        a.levels = static_cast<int>(v);
       } else if (strcmp(arg, "--require-win") == 0) {
         if (!number(0, 100, v)) return kExitUsage;
         a.requireWin = static_cast<int>(v);
@@ -144,9 +164,20 @@ int ParseArguments(int argc, char** argv, Arguments& a) {
       a.campaign = true;
       continue;
     }
+    if (strcmp(arg, "--dungeon") == 0) {
+      a.dungeon = true;
+      continue;
+    }
     if (arg[0] == '-' && arg[1] != '\0') return Usage("unknown option", arg);
     a.quests.push_back(arg);
   }
+  if (a.dungeon) {
+    if (a.campaign) return Usage("--dungeon and --campaign exclude each other", nullptr);
+    if (!a.quests.empty()) return Usage("--dungeon takes no quest", a.quests[0].c_str());
+    if (!a.roundsGiven) a.maxRounds = 1000;
+    return -1;
+  }
+  if (a.levels > 0) return Usage("--levels needs --dungeon", nullptr);
   if (a.quests.empty()) return Usage("no quest given", nullptr);
   return -1;
 }
@@ -189,6 +220,7 @@ int main(int argc, char** argv) {
     BotPlatform quiet(nullptr);
     Platform& before = Sys();
     SetPlatform(&quiet);
+    if (args.dungeon) sources.push_back(std::make_unique<DungeonSource>());
     for (const std::string& q : args.quests) {
       if (args.campaign)
         sources.push_back(std::make_unique<CampaignSource>(q));
@@ -215,11 +247,12 @@ int main(int argc, char** argv) {
   BotSettings settings;
   settings.maxRounds = args.maxRounds;
   settings.preset = args.preset;
+  settings.lastLevel = args.levels;
   int code = kExitOk;
   for (auto& source : sources) {
     const char* name = source->Name().c_str();
     int counts[kBotOutcomeCount] = {};
-    std::vector<int> rounds, wonRounds;
+    std::vector<int> rounds, wonRounds, depths;
     for (int i = 0; i < args.games; i++) {
       const uint32_t seed = static_cast<uint32_t>(args.seed + i);
       std::string text;
@@ -254,6 +287,13 @@ int main(int argc, char** argv) {
         else
           printf("%s game %d seed %u: furthest chapter won %d, %d rounds\n", name, i, seed,
                  furthest, r.rounds);
+      } else if (args.dungeon) {
+        const int deepest = static_cast<const DungeonSource&>(*source).Deepest();
+        depths.push_back(deepest);
+        counts[r.outcome]++;
+        if (r.outcome == kBotVictory) wonRounds.push_back(r.rounds);
+        printf("%s game %d seed %u: deepest level %d of %d, %s, %d rounds, %d gold\n", name, i,
+               seed, deepest, QuestHeader.chapters, BotOutcomeName(r.outcome), r.rounds, r.gold);
       } else {
         counts[r.outcome]++;
         if (r.outcome == kBotVictory) wonRounds.push_back(r.rounds);
@@ -271,6 +311,9 @@ int main(int argc, char** argv) {
     if (counts[kBotStuck]) printf(", %d stuck", counts[kBotStuck]);
     printf(", median %s rounds", Tenths(MedianTenths(rounds)).c_str());
     if (!wonRounds.empty()) printf(" (%s when won)", Tenths(MedianTenths(wonRounds)).c_str());
+    if (!depths.empty())
+      printf(", median deepest level %s, deepest %d", Tenths(MedianTenths(depths)).c_str(),
+             *std::max_element(depths.begin(), depths.end()));
     if (args.requireWin >= 0) {
       // Compared exactly: won / games >= required / 100.
       bool met = won * 100 >= args.requireWin * args.games;
