@@ -73,6 +73,7 @@ class BotPlayer : public BotInput {
   BotMemory memory;
   int rounds = 0;
   long actions = 0;
+  long heroTurns = 0;
   bool roundLimit = false;
   bool stuck = false;
 
@@ -110,6 +111,7 @@ class BotPlayer : public BotInput {
     Flush();
     if (turnStarted_) {
       turnStarted_ = false;
+      heroTurns++;
       if (hero <= lastTurnHero_) rounds++;
       lastTurnHero_ = hero;
       memory.NewTurn();
@@ -526,6 +528,7 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
     }
   }
   result.actions = player.actions;
+  result.heroTurns = player.heroTurns;
   if (log)
     Appendf(log, "game %d end: %s, %d rounds, %d heroes alive, %d gold, %ld actions\n", game,
             BotOutcomeName(result.outcome), result.rounds, result.heroesAlive, result.gold,

@@ -41,6 +41,7 @@ struct BotGameResult {
   int heroesAlive = 0;  // heroes not killed (on the board or gone through an endpoint)
   int gold = 0;         // the gold they carry
   long actions = 0;     // key presses and clicks of the bot
+  long heroTurns = 0;   // hero turns begun, all boards together
   std::vector<BotBoardResult> boards;  // one per board played, in order
 };
 
