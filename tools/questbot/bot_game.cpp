@@ -529,6 +529,8 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
   }
   result.actions = player.actions;
   result.heroTurns = player.heroTurns;
+  result.pausedMs = player.platform.NowMs();
+  result.playerNs = player.platform.PlayerNs();
   if (log)
     Appendf(log, "game %d end: %s, %d rounds, %d heroes alive, %d gold, %ld actions\n", game,
             BotOutcomeName(result.outcome), result.rounds, result.heroesAlive, result.gold,

@@ -42,6 +42,8 @@ struct BotGameResult {
   int gold = 0;         // the gold they carry
   long actions = 0;     // key presses and clicks of the bot
   long heroTurns = 0;   // hero turns begun, all boards together
+  unsigned long pausedMs = 0;  // the pauses the game asked for, all added up
+  long long playerNs = 0;       // processor time the bot spent choosing (not the game's)
   std::vector<BotBoardResult> boards;  // one per board played, in order
 };
 
