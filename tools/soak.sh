@@ -79,6 +79,7 @@ while [ "$turns" -lt "$TURNS" ]; do
     else
       rm -f "$out"
     fi
+    echo "soak: $name, seeds $SEED..$((SEED + GAMES - 1)): ${t:-0} hero turns, $turns in all"
     SEED=$((SEED + GAMES))
   done
 done
