@@ -131,7 +131,9 @@ bool ReadAsTheGameDoes(const DamagedFile& f, const std::string& path) {
       if (!text) return false;
       ManualPage page;
       LayOutManual(page, text, 594);
-      if (!page.lines.empty()) EXPECT_EQ(page.lines.back().next, static_cast<int>(strlen(text)));
+      if (!page.lines.empty()) {
+        EXPECT_EQ(page.lines.back().next, static_cast<int>(strlen(text)));
+      }
       delete[] text;
       return true;
     }
@@ -273,8 +275,9 @@ TEST_F(DamagedFiles, EachIsToldAndNoneIsHalfTaken) {
       for (const std::string& l : shown) found = found || l.find(f.message) != std::string::npos;
       EXPECT_TRUE(found) << "never shown: " << f.message;
     }
-    if (f.kind == kQuest || f.kind == kSavedGame)
+    if (f.kind == kQuest || f.kind == kSavedGame) {
       EXPECT_EQ(QuestLoaded == 1 && MapRowsMissing == 0, f.accepted) << "half-loaded";
+    }
     if (f.kind == kManual && f.what == std::string("a folder in its place")) rmdir(path.c_str());
   }
 }
