@@ -2,7 +2,7 @@
 # Runs the readers' fuzzers (libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer,
 # built by clang into build-fuzz/).
 #
-#   tools/fuzz.sh [NAME [SECONDS]]     NAME: quest prefab config manual questplay
+#   tools/fuzz.sh [NAME] [SECONDS]     NAME: quest prefab config manual questplay
 #
 # Without a name every fuzzer runs in turn (SECONDS each, default 60). Each keeps its
 # growing corpus in build-fuzz/fuzz/corpus/NAME, starts from the shipped files and the
@@ -14,6 +14,11 @@ ROOT=$PWD
 ALL=(quest prefab config manual questplay)
 NAME=${1:-}
 SECONDS_EACH=${2:-60}
+# "tools/fuzz.sh 300": all of them, 300 seconds each.
+if [[ "$NAME" =~ ^[0-9]+$ ]]; then
+  SECONDS_EACH=$NAME
+  NAME=""
+fi
 if [ -n "$NAME" ] && [[ ! " ${ALL[*]} " =~ " $NAME " ]]; then
   echo "fuzz.sh: no fuzzer '$NAME' (there are: ${ALL[*]})" >&2
   exit 2
