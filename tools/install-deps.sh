@@ -9,6 +9,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-linuxlibertine fonts-ebgaramond fonts-liberation2
   xvfb xdotool x11-utils x11-apps imagemagick xclip
+  # The fuzzers (tools/fuzz.sh): clang and its runtimes, libFuzzer's among them.
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -51,7 +51,8 @@ BITMAP* FloorPicture(int code);
 // Sound effect n, or nullptr.
 SAMPLE* EffectSample(int n);
 
-// Loads the datafile (replacing any loaded one); false when it is missing or empty.
+// Loads the datafile (replacing any loaded one); false when it is missing, empty, or
+// damaged in its shape (cut short, a size that runs past its end).
 bool LoadGameData(const char* path);
 void UnloadGameData();
 // Tests install a datafile they built in memory; nullptr uninstalls it.

@@ -4,6 +4,7 @@
 #include "core/message_log.h"
 #include "core/platform.h"
 #include "core/program_state.h"
+#include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
 #include "render/render_bitmaps.h"
@@ -41,8 +42,9 @@ LoadResult LoadSavedGame() {
     QuestLoaded = gGameInPlay.questLoaded;
     return kNothingLoaded;
   }
-  if (QuestLoaded == 1) return kGameLoaded;
-  // A file that is missing or damaged half-way: the game that was in play comes back.
+  if (QuestLoaded == 1 && MapRowsMissing == 0) return kGameLoaded;
+  // A file that is missing or damaged half-way (its board included: rows missing leave
+  // holes in it): the game that was in play comes back.
   RestoreQuestSnapshot(gGameInPlay);
   return kLoadFailed;
 }

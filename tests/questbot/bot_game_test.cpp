@@ -103,6 +103,36 @@ TEST(BotGame, AGameThatCannotEndStopsAtTheRoundLimit) {
   EXPECT_NE(log.find("round limit reached"), std::string::npos);
 }
 
+TEST(BotGame, AGameEndsAtItsActionLimitWithItsTurnsAndPausesCounted) {
+  // Two heroes walled off from the orc: the game could go on for ever.
+  BoardSource source([] {
+    RockBoard();
+    Room(2, 2, 6, 6);
+    Room(10, 2, 14, 6, 9);
+    Piece(1, "Barbarian", kSideHero, 4, 4);
+    Piece(2, "Dwarf", kSideHero, 5, 5);
+    Piece(9, "Orc", kSideGreenskin, 12, 4);
+  });
+  BotSettings settings;
+  settings.maxActions = 9;
+  settings.turnActionLimit = 2;
+  std::string log;
+  BotGameResult r = PlayBotGame(source, 0, 1, settings, &log);
+  EXPECT_EQ(r.outcome, kBotRoundLimit) << log;
+  EXPECT_EQ(r.actions, 9);
+  EXPECT_NE(log.find("action limit of the game reached"), std::string::npos) << log;
+  // Each turn the log begins is counted; two make a round.
+  long turnsLogged = 0;
+  for (size_t at = log.find(" turn at "); at != std::string::npos; at = log.find(" turn at ", at + 1))
+    turnsLogged++;
+  EXPECT_EQ(r.heroTurns, turnsLogged) << log;
+  EXPECT_GT(r.heroTurns, 2);
+  EXPECT_EQ(r.rounds, (r.heroTurns + 1) / 2);
+  // Every action answers an idle wait of 10 ms; the bot's choosing took some time.
+  EXPECT_GE(r.pausedMs, 10u * r.actions);
+  EXPECT_GT(r.playerNs, 0);
+}
+
 TEST(BotGame, ATurnEndsAtItsActionLimit) {
   // A corridor round a corner to explore: with one action a turn, each turn is one
   // step and the end of the turn.

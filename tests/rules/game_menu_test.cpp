@@ -7,6 +7,7 @@
 #include "core/game_options.h"
 #include "core/message_log.h"
 #include "core/program_state.h"
+#include "quest/quest_file.h"
 #include "quest/quest_model.h"
 #include "render/board_draw.h"
 #include "render/render_bitmaps.h"
@@ -278,8 +279,13 @@ TEST_F(GameMenuTest, AnUnreadableSaveKeepsTheGameInPlayWithAMessage) {
   WriteText(folder.File("broken.sav"), "not a saved game\n");
   // Cut short after the header: the loader has already overwritten the quest by then.
   WriteText(folder.File("cut.sav"), "QST102\n|\nseries    trial\nquest     Other\n");
+  // Whole but for its last map rows: read as a quest, with holes in the board.
+  SetUpGame();
+  ASSERT_EQ(SaveQuestFile(folder.File("holes.sav").c_str(), 0), kSaveDone);
+  const std::string whole = ReadText(folder.File("holes.sav"));
+  WriteText(folder.File("holes.sav"), whole.substr(0, whole.find("| Look/Walk script map:")));
   const std::string files[] = {folder.File("missing.sav"), folder.File("broken.sav"),
-                               folder.File("cut.sav")};
+                               folder.File("cut.sav"), folder.File("holes.sav")};
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
     SetUpGame();

@@ -73,6 +73,7 @@ class BotPlayer : public BotInput {
   BotMemory memory;
   int rounds = 0;
   long actions = 0;
+  long heroTurns = 0;
   bool roundLimit = false;
   bool stuck = false;
 
@@ -110,6 +111,7 @@ class BotPlayer : public BotInput {
     Flush();
     if (turnStarted_) {
       turnStarted_ = false;
+      heroTurns++;
       if (hero <= lastTurnHero_) rounds++;
       lastTurnHero_ = hero;
       memory.NewTurn();
@@ -132,6 +134,12 @@ class BotPlayer : public BotInput {
     // The pass that just ran was the turn's last.
     if (WalkLeft <= 0 && ActionState <= kActionRequested) return;
 
+    if (settings_.maxActions > 0 && actions >= settings_.maxActions) {
+      roundLimit = true;
+      ExitRequest = 2;
+      Line("action limit of the game reached");
+      return;
+    }
     BotAction a;
     if (memory.actions >= settings_.turnActionLimit) {
       a.kind = BotAction::kKey;
@@ -520,6 +528,9 @@ BotGameResult PlayBotGame(BotGameSource& source, int game, uint32_t seed,
     }
   }
   result.actions = player.actions;
+  result.heroTurns = player.heroTurns;
+  result.pausedMs = player.platform.NowMs();
+  result.playerNs = player.platform.PlayerNs();
   if (log)
     Appendf(log, "game %d end: %s, %d rounds, %d heroes alive, %d gold, %ld actions\n", game,
             BotOutcomeName(result.outcome), result.rounds, result.heroesAlive, result.gold,

@@ -21,6 +21,7 @@ struct BotSettings {
   int maxRounds = 300;
   int preset = 0;             // OptionsPreset: kPresetDefault or kPresetClassic
   int turnActionLimit = 60;   // actions of one hero turn before the bot ends it
+  long maxActions = 0;        // a game ends as a round limit after this many (0: no end)
   int lastLevel = 0;          // the Magic Dungeon's last level (0: the game's default)
 };
 
@@ -40,6 +41,9 @@ struct BotGameResult {
   int heroesAlive = 0;  // heroes not killed (on the board or gone through an endpoint)
   int gold = 0;         // the gold they carry
   long actions = 0;     // key presses and clicks of the bot
+  long heroTurns = 0;   // hero turns begun, all boards together
+  unsigned long pausedMs = 0;  // the pauses the game asked for, all added up
+  long long playerNs = 0;       // processor time the bot spent choosing (not the game's)
   std::vector<BotBoardResult> boards;  // one per board played, in order
 };
 

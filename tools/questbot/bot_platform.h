@@ -47,6 +47,9 @@ class BotPlatform : public Platform {
 
   void Wait(int ms) override;
   unsigned NowMs() override { return clock_; }
+  // Processor time (ns) the player behind the platform spent looking at the board and
+  // choosing, in its Idle and Answer calls: the player's part, not the game's.
+  long long PlayerNs() const { return playerNs_; }
   bool KeyPressed() override { return key_ != 0; }
   int ReadKey() override {
     int k = key_;
@@ -69,6 +72,7 @@ class BotPlatform : public Platform {
  private:
   BotInput* input_;
   unsigned clock_ = 0;
+  long long playerNs_ = 0;
   long waitsSinceIdle_ = 0;
   int key_ = 0;
   int mouseX_ = 0, mouseY_ = 0, buttons_ = 0;

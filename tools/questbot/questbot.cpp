@@ -76,8 +76,8 @@ const char kHelp[] =
     "Each game prints one line: the quest, the game number and seed, the outcome\n"
     "(victory, defeat, left, round limit, stuck), the rounds played, the heroes alive\n"
     "and their gold. Each quest then prints a summary: victories, defeats, round\n"
-    "limits and the median rounds. A game is stuck when the rules stopped asking the\n"
-    "player for input.\n"
+    "limits, the median rounds and the hero turns of all its games. A game is stuck\n"
+    "when the rules stopped asking the player for input.\n"
     "\n"
     "The datafile Dunmar.dat and the prefab table Dunmar.qpf are read from beside the\n"
     "program (without the datafile every object counts as one tile). The house rules\n"
@@ -253,6 +253,7 @@ int main(int argc, char** argv) {
     const char* name = source->Name().c_str();
     int counts[kBotOutcomeCount] = {};
     std::vector<int> rounds, wonRounds, depths;
+    long heroTurns = 0;
     for (int i = 0; i < args.games; i++) {
       const uint32_t seed = static_cast<uint32_t>(args.seed + i);
       std::string text;
@@ -262,6 +263,7 @@ int main(int argc, char** argv) {
         fflush(log);
       }
       rounds.push_back(r.rounds);
+      heroTurns += r.heroTurns;
       if (args.campaign) {
         const auto& campaign = static_cast<const CampaignSource&>(*source);
         int furthest = 0;
@@ -314,6 +316,7 @@ int main(int argc, char** argv) {
     if (!depths.empty())
       printf(", median deepest level %s, deepest %d", Tenths(MedianTenths(depths)).c_str(),
              *std::max_element(depths.begin(), depths.end()));
+    printf(", %ld hero turns", heroTurns);
     if (args.requireWin >= 0) {
       // Compared exactly: won / games >= required / 100.
       bool met = won * 100 >= args.requireWin * args.games;
