@@ -60,15 +60,9 @@ void Save() {
 }  // namespace
 
 void BuildEditMenu(DIALOG* items) {
-  DialogLayoutValues& L = DialogLayout;
-  L.DialogX = 234;
-  L.DialogY = 206;
-  L.ButtonW = 100;
-  L.ButtonH = 22;
-  L.Spacing = 6;
-  L.TitleBarHeight = 16;
-  L.DialogW = L.ButtonW + 4 * L.Spacing;
-  L.DialogH = L.TitleBarHeight + 6 * L.ButtonH + 11 * L.Spacing;
+  UseButtonMenuSize(6);
+  DialogLayout.DialogX = 234;
+  DialogLayout.DialogY = 206;
   // Three groups: back and filters, files, options and leaving.
   FillMenuDialog(items, "Editmenu", kEntries, 6, {3, 5});
 }

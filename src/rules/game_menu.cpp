@@ -52,13 +52,8 @@ LoadResult LoadSavedGame() {
 }  // namespace
 
 void BuildGameMenu(DIALOG* items) {
+  UseButtonMenuSize(6);
   DialogLayoutValues& L = DialogLayout;
-  L.ButtonW = 100;
-  L.ButtonH = 22;
-  L.Spacing = 6;
-  L.TitleBarHeight = 16;
-  L.DialogW = L.ButtonW + 4 * L.Spacing;
-  L.DialogH = L.TitleBarHeight + 6 * L.ButtonH + 11 * L.Spacing;
   L.DialogX = ScreenLayout.boardX + (kBoardBitmapW - L.DialogW) / 2;
   L.DialogY = ScreenLayout.boardY + (kBoardBitmapH - L.DialogH) / 2;
 

@@ -117,15 +117,9 @@ void PlayMagicDungeon() {
 }
 
 void BuildMainMenu(DIALOG* items) {
-  DialogLayoutValues& L = DialogLayout;
-  L.DialogX = 234;
-  L.DialogY = 206;
-  L.ButtonW = 100;
-  L.ButtonH = 22;
-  L.Spacing = 6;
-  L.TitleBarHeight = 16;
-  L.DialogW = L.ButtonW + 4 * L.Spacing;
-  L.DialogH = L.TitleBarHeight + 7 * L.ButtonH + 12 * L.Spacing;
+  UseButtonMenuSize(7);
+  DialogLayout.DialogX = 234;
+  DialogLayout.DialogY = 206;
 
   // Three groups of buttons: play (1-3), look up (4-5), settings and leaving (6-7).
   FillMenuDialog(items, "Mainmenu", kEntries, 7, {3, 5});

@@ -14,3 +14,9 @@ struct DialogLayoutValues {
 };
 
 extern DialogLayoutValues DialogLayout;
+
+// The size of a menu of `buttons` buttons, 100 x 22 each, in a framed box: buttons,
+// spacing and title strip as every menu of the game has them, the box one column of
+// buttons wide and tall enough for the buttons and the gaps of up to three groups. The
+// caller places the box (DialogX, DialogY).
+void UseButtonMenuSize(int buttons);

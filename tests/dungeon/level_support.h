@@ -20,10 +20,7 @@
 #include "support/fake_game_data.h"
 
 // data/Dunmar.qpf into the PrefabTable and the built Dunmar.dat as GameData.
-inline bool LoadLevelMaterial() {
-  const std::string prefabs = std::string(DUNMARROW_SOURCE_DIR) + "/data/Dunmar.qpf";
-  return LoadPrefabs(prefabs.c_str()) == 0 && PrefabCount > 0 && InstallBuiltGameData();
-}
+inline bool LoadLevelMaterial() { return InstallShippedMaterial(); }
 
 constexpr long long kPinnedClock = 1234567890;
 

@@ -26,9 +26,7 @@ enum Prefab { kBarbarian = 1, kGoblin = 11, kTable = 31, kChest = 40 };
 class EditorTools : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ASSERT_TRUE(InstallBuiltGameData()) << "build the game first";
-    std::string prefabs = std::string(DUNMARROW_SOURCE_DIR) + "/data/Dunmar.qpf";
-    ASSERT_EQ(LoadPrefabs(prefabs.c_str()), 0);
+    ASSERT_TRUE(InstallShippedMaterial()) << "build the game first";
     ASSERT_GT(PrefabCount, kChest);
   }
   void SetUp() override {

@@ -51,9 +51,7 @@ void ExpectFindings(const std::vector<QuestFinding>& found, const std::vector<Ex
 class QuestCheck : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ASSERT_TRUE(InstallBuiltGameData()) << "build the game first";
-    std::string prefabs = std::string(DUNMARROW_SOURCE_DIR) + "/data/Dunmar.qpf";
-    ASSERT_EQ(LoadPrefabs(prefabs.c_str()), 0);
+    ASSERT_TRUE(InstallShippedMaterial()) << "build the game first";
     ASSERT_GT(PrefabCount, kStairsDown);
   }
   void SetUp() override {

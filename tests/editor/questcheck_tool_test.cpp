@@ -36,9 +36,7 @@ std::string Shipped(const std::string& file) {
 class QuestcheckTool : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ASSERT_TRUE(InstallBuiltGameData()) << "build the game first";
-    std::string prefabs = std::string(DUNMARROW_SOURCE_DIR) + "/data/Dunmar.qpf";
-    ASSERT_EQ(LoadPrefabs(prefabs.c_str()), 0);
+    ASSERT_TRUE(InstallShippedMaterial()) << "build the game first";
   }
   void SetUp() override {
     ASSERT_FALSE(folder_.path().empty());

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "core/game_data.h"
+#include "quest/prefab_file.h"
+#include "quest/quest_model.h"
 
 FakeGameData::FakeGameData() = default;
 
@@ -76,4 +78,9 @@ void FakeGameData::Install() {
 bool InstallBuiltGameData() {
   std::string path = std::string(DUNMARROW_GAME_DIR) + "/Dunmar.dat";
   return LoadGameData(path.c_str());
+}
+
+bool InstallShippedMaterial() {
+  const std::string prefabs = std::string(DUNMARROW_SOURCE_DIR) + "/data/Dunmar.qpf";
+  return InstallBuiltGameData() && LoadPrefabs(prefabs.c_str()) == 0 && PrefabCount > 0;
 }

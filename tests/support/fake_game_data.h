@@ -30,3 +30,6 @@ class FakeGameData {
 
 // Loads the Dunmar.dat the build made into GameData; false when it is not there.
 bool InstallBuiltGameData();
+// The built Dunmar.dat as GameData and the shipped data/Dunmar.qpf in the PrefabTable:
+// what the generators, the editor and the checks need of the real game.
+bool InstallShippedMaterial();
